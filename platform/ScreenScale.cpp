@@ -7,8 +7,12 @@ int gPixelsPerInch = kDefaultPixelsPerInch;
 
 }  // namespace
 
-int screenPixelsPerInch() { return gPixelsPerInch; }
+int screenPixelsPerInch() {
+    return gPixelsPerInch;
+}
 
-void setScreenPixelsPerInch(int pixelsPerInch) { gPixelsPerInch = pixelsPerInch; }
+void setScreenPixelsPerInch(int pixelsPerInch) {
+    gPixelsPerInch = pixelsPerInch;
+}
 
 }  // namespace platform

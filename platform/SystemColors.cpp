@@ -5,7 +5,9 @@
 namespace platform {
 namespace {
 
-constexpr ColorRef rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr ColorRef rgb(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // The default colours of a standard Windows desktop, by system colour number.
 constexpr std::array<ColorRef, 31> kSystemColors = {
@@ -45,12 +47,14 @@ constexpr std::array<ColorRef, 31> kSystemColors = {
 }  // namespace
 
 ColorRef sysColor(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= kSystemColors.size()) return 0;
+    if (index < 0 || static_cast<std::size_t>(index) >= kSystemColors.size())
+        return 0;
     return kSystemColors[static_cast<std::size_t>(index)];
 }
 
 ColorRef colorToRGB(ColorRef color) {
-    if (color < 0) return sysColor(color & 0xFF);
+    if (color < 0)
+        return sysColor(color & 0xFF);
     return color;
 }
 

@@ -46,7 +46,9 @@ using ColorRef = std::int32_t;
 // A colour that names a system colour: the high byte set, the colour number in the
 // low byte (so the value is negative as a signed 32-bit number).
 constexpr ColorRef kSystemColorFlag = static_cast<ColorRef>(0xFF000000u);
-constexpr ColorRef systemColor(int index) { return kSystemColorFlag | index; }
+constexpr ColorRef systemColor(int index) {
+    return kSystemColorFlag | index;
+}
 
 // The colour of a system colour number; 0 (black) for numbers Windows does not define.
 ColorRef sysColor(int index);
