@@ -22,7 +22,7 @@ build-asan: deps
 
 build-fuzz: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSTANJOMER_FUZZ=ON \
-	    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang > /dev/null
+	    -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
 
 demo: build
