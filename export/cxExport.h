@@ -24,11 +24,9 @@ class EcxExportData : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The output file (or its temporary stand-in) cannot be created.
-class EFCreateError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
+// The output file (or its temporary stand-in) cannot be created: the platform's
+// file-creation error.
+using EFCreateError = platform::EFCreateError;
 
 // Writing the output file failed (disk full, I/O error).
 class EWriteError : public std::runtime_error {
