@@ -30,7 +30,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument == "--page" || argument.starts_with("--page=")) {
             std::string value;
             if (argument == "--page") {
-                if (i + 1 >= arguments.size()) return {std::nullopt, "--page needs a value"};
+                if (i + 1 >= arguments.size())
+                    return {std::nullopt, "--page needs a value"};
                 value = arguments[++i];
             } else {
                 value = argument.substr(7);
@@ -46,7 +47,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
             return {std::nullopt, "unknown option '" + argument + "'"};
         }
     }
-    if (files.size() != 2) return {std::nullopt, "expected two files, OLD and NEW"};
+    if (files.size() != 2)
+        return {std::nullopt, "expected two files, OLD and NEW"};
     options.oldFile = files[0];
     options.newFile = files[1];
     return {options, {}};

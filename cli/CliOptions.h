@@ -11,8 +11,8 @@ namespace cli {
 
 struct CliOptions {
     workflow::Page page = workflow::Page::Promena;
-    bool changedOnly = false;   // "Samo sa promenama"
-    bool firstTwelve = false;   // "Kopiraj prvih 12"; otherwise "Kopiraj sve"
+    bool changedOnly = false;  // "Samo sa promenama"
+    bool firstTwelve = false;  // "Kopiraj prvih 12"; otherwise "Kopiraj sve"
     std::string oldFile;
     std::string newFile;
 };

@@ -10,7 +10,7 @@
 namespace cli {
 
 class ConsoleHost : public workflow::WorkflowHost {
-public:
+  public:
     void showMessage(workflow::MessageKind kind, const std::string& text) override {
         messages.emplace_back(kind, text);
     }

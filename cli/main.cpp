@@ -56,7 +56,8 @@ int run(const cli::CliOptions& options) {
     }
     int status = kSuccess;
     for (const auto& [kind, text] : host.messages) {
-        if (text.starts_with(workflow::messages::kNoShareholderTable)) status = kNoShareholderTable;
+        if (text.starts_with(workflow::messages::kNoShareholderTable))
+            status = kNoShareholderTable;
         printError(text);
     }
 
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     platform::loadRegionalSettingsFromLocale();
 
-    const cli::ParseResult parsed = cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const cli::ParseResult parsed =
+        cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
         std::cerr << "stanjomer-cli: " << parsed.error << '\n' << cli::kUsage;
         return kUsageError;

@@ -10,73 +10,80 @@
 #include <cstddef>
 #include <functional>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "compare/CRHoV_Util.h"
+#include "compare/detail/NameIndex.h"
 
 namespace compare {
 namespace {
 
-struct NameKey {
-    std::string_view name;
-    std::int64_t number;
-    bool operator==(const NameKey&) const = default;
-};
+using detail::NameIndex;
 
-struct NameKeyHash {
-    size_t operator()(const NameKey& key) const {
-        return std::hash<std::string_view>{}(key.name) ^
-               (std::hash<std::int64_t>{}(key.number) * 0x9E3779B97F4A7C15ull);
-    }
-};
+std::vector<std::uint32_t> nameHashes(const TMy_FirmaArray& list) {
+    std::vector<std::uint32_t> hashes;
+    hashes.reserve(list.size());
+    for (const auto& entry : list)
+        hashes.push_back(detail::hashName(entry.Name));
+    return hashes;
+}
 
-using LastIndex = std::unordered_map<NameKey, size_t, NameKeyHash>;
+constexpr std::uint32_t kNone = UINT32_MAX;
 
 // Per list: the last index holding each (name, count) and the index of each
 // (name, occurrence number).
-struct PartnerIndex {
-    LastIndex byCount;
-    LastIndex byOccurrence;
-
-    explicit PartnerIndex(const TMy_FirmaArray& list) {
-        byCount.reserve(list.size());
-        byOccurrence.reserve(list.size());
-        for (size_t i = 0; i < list.size(); ++i) {
-            byCount[{list[i].Name, list[i].Cnt}] = i;
-            byOccurrence[{list[i].Name, list[i].DupNo}] = i;
+class PartnerIndex {
+  public:
+    PartnerIndex(const TMy_FirmaArray& list, const std::vector<std::uint32_t>& hashes)
+        : byCount_(list, hashes), byOccurrence_(list, hashes) {
+        for (std::uint32_t i = 0; i < list.size(); ++i) {
+            byCount_.at(i, list[i].Cnt, kNone) = i;
+            byOccurrence_.at(i, list[i].DupNo, kNone) = i;
         }
     }
 
-    // The last entry of this list that pairs with `other`, or npos.
-    size_t lastPartnerOf(const TMy_FirmaRecord& other) const {
-        size_t last = npos;
-        if (auto it = byCount.find({other.Name, other.Cnt}); it != byCount.end()) last = it->second;
-        if (auto it = byOccurrence.find({other.Name, other.DupNo}); it != byOccurrence.end()) {
-            last = last == npos ? it->second : std::max(last, it->second);
+    // The last entry of this list that pairs with `other`, or kNone.
+    std::uint32_t lastPartnerOf(const TMy_FirmaRecord& other, std::uint32_t otherHash) const {
+        std::uint32_t last = kNone;
+        if (const auto* i = byCount_.get(other.Name, otherHash, other.Cnt))
+            last = *i;
+        if (const auto* i = byOccurrence_.get(other.Name, otherHash, other.DupNo)) {
+            last = last == kNone ? *i : std::max(last, *i);
         }
         return last;
     }
 
-    static constexpr size_t npos = static_cast<size_t>(-1);
+  private:
+    NameIndex byCount_;
+    NameIndex byOccurrence_;
 };
+
+void numberDuplicates(TMy_FirmaArray& list, const std::vector<std::uint32_t>& hashes) {
+    // Per name: how often it occurs, then how many occurrences were numbered so far.
+    NameIndex occurrences(list, hashes);
+    for (std::uint32_t i = 0; i < list.size(); ++i)
+        ++occurrences.at(i, 0, 0);
+    NameIndex numbered(list, hashes);
+    for (std::uint32_t i = 0; i < list.size(); ++i) {
+        if (occurrences.at(i, 0, 0) > 1) {
+            list[i].DupNo = static_cast<std::int32_t>(++numbered.at(i, 0, 0));
+        }
+    }
+}
 
 void addChange(ComparisonResult& result, const std::string& name, std::int32_t numOld,
                std::int32_t numNew) {
     const std::int64_t difference = std::int64_t{numNew} - numOld;
-    if (difference > 0) AddPromena(result.buyers, name, numOld, numNew);
-    if (difference < 0) AddPromena(result.sellers, name, numOld, numNew);
+    if (difference > 0)
+        AddPromena(result.buyers, name, numOld, numNew);
+    if (difference < 0)
+        AddPromena(result.sellers, name, numOld, numNew);
 }
 
 }  // namespace
 
 void NumberDuplicates(TMy_FirmaArray& list) {
-    std::unordered_map<std::string_view, std::int32_t> occurrences;
-    occurrences.reserve(list.size());
-    for (const auto& entry : list) ++occurrences[entry.Name];
-    std::unordered_map<std::string_view, std::int32_t> seen;
-    for (auto& entry : list) {
-        if (occurrences[entry.Name] > 1) entry.DupNo = ++seen[entry.Name];
-    }
+    numberDuplicates(list, nameHashes(list));
 }
 
 void AddPromena(TMy_PromeneArray& list, const std::string& name, std::int32_t numOld,
@@ -85,27 +92,31 @@ void AddPromena(TMy_PromeneArray& list, const std::string& name, std::int32_t nu
 }
 
 ComparisonResult CompareFirmaArrays(TMy_FirmaArray& oldList, TMy_FirmaArray& newList) {
-    NumberDuplicates(oldList);
-    NumberDuplicates(newList);
+    const std::vector<std::uint32_t> oldHashes = nameHashes(oldList);
+    const std::vector<std::uint32_t> newHashes = nameHashes(newList);
+    numberDuplicates(oldList, oldHashes);
+    numberDuplicates(newList, newHashes);
 
-    const PartnerIndex newIndex(newList);
-    const PartnerIndex oldIndex(oldList);
+    const PartnerIndex newIndex(newList, newHashes);
+    const PartnerIndex oldIndex(oldList, oldHashes);
 
     // Each new entry keeps the values of the last old entry that pairs with it.
-    for (auto& entry : newList) {
-        const size_t partner = oldIndex.lastPartnerOf(entry);
-        if (partner == PartnerIndex::npos) continue;
-        entry.Paired = true;
-        entry.PairOrd = oldList[partner].Ord;
-        entry.PairCnt = oldList[partner].Cnt;
+    for (std::uint32_t i = 0; i < newList.size(); ++i) {
+        const std::uint32_t partner = oldIndex.lastPartnerOf(newList[i], newHashes[i]);
+        if (partner == kNone)
+            continue;
+        newList[i].Paired = true;
+        newList[i].PairOrd = oldList[partner].Ord;
+        newList[i].PairCnt = oldList[partner].Cnt;
     }
 
     ComparisonResult result;
     // Each old entry takes its new holding from the last new entry that pairs with it.
-    for (auto& entry : oldList) {
+    for (std::uint32_t i = 0; i < oldList.size(); ++i) {
+        TMy_FirmaRecord& entry = oldList[i];
         std::int32_t newHolding = 0;
-        const size_t partner = newIndex.lastPartnerOf(entry);
-        if (partner != PartnerIndex::npos) {
+        const std::uint32_t partner = newIndex.lastPartnerOf(entry, oldHashes[i]);
+        if (partner != kNone) {
             newHolding = newList[partner].Cnt;
             entry.PairOrd = newList[partner].Ord;
             entry.PairCnt = newList[partner].Cnt;
@@ -113,7 +124,8 @@ ComparisonResult CompareFirmaArrays(TMy_FirmaArray& oldList, TMy_FirmaArray& new
         addChange(result, entry.Name, entry.Cnt, newHolding);
     }
     for (const auto& entry : newList) {
-        if (!entry.Paired) addChange(result, entry.Name, 0, entry.Cnt);
+        if (!entry.Paired)
+            addChange(result, entry.Name, 0, entry.Cnt);
     }
 
     SortPromene(result.buyers, 1);

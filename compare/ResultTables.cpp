@@ -31,55 +31,75 @@ void defineRedosledTable(platform::TdxMemData& table) {
 
 namespace {
 
-void setUnlessZero(platform::TdxMemData& table, const char* field, std::int64_t value) {
-    if (value != 0) table.setInteger(field, value);
-}
+// The fields of one side of a dbPromene row, looked up once per fill.
+struct PromeneSide {
+    int name, numOld, numNew, numDiff;
+    PromeneSide(const platform::TdxMemData& table, const char* nameField, const char* oldField,
+                const char* newField, const char* diffField)
+        : name(table.fieldIndex(nameField)),
+          numOld(table.fieldIndex(oldField)),
+          numNew(table.fieldIndex(newField)),
+          numDiff(table.fieldIndex(diffField)) {}
 
-void fillSide(platform::TdxMemData& table, const TMy_PromeneArray& list, size_t index,
-              const char* nameField, const char* oldField, const char* newField,
-              const char* diffField) {
-    if (index >= list.size()) {
-        table.setString(nameField, "");
-        return;
+    void fill(platform::TdxMemData& table, const TMy_PromeneArray& list, size_t index) const {
+        if (index >= list.size()) {
+            table.setString(name, "");
+            return;
+        }
+        const TMy_PromeneRecord& entry = list[index];
+        table.setString(name, entry.Name);
+        if (entry.NumOld != 0)
+            table.setInteger(numOld, entry.NumOld);
+        if (entry.NumNew != 0)
+            table.setInteger(numNew, entry.NumNew);
+        if (entry.NumDiff != 0)
+            table.setInteger(numDiff, entry.NumDiff);
     }
-    const TMy_PromeneRecord& entry = list[index];
-    table.setString(nameField, entry.Name);
-    setUnlessZero(table, oldField, entry.NumOld);
-    setUnlessZero(table, newField, entry.NumNew);
-    setUnlessZero(table, diffField, entry.NumDiff);
-}
+};
 
 }  // namespace
 
 void FillPromene(platform::TdxMemData& table, const TMy_PromeneArray& buyers,
                  const TMy_PromeneArray& sellers) {
+    const PromeneSide buyer(table, "Name1", "Num1old", "Num1new", "Num1diff");
+    const PromeneSide seller(table, "Name2", "Num2old", "Num2new", "Num2diff");
+    const int recNumber = table.fieldIndex("RecNumber");
     const size_t rows = std::max(buyers.size(), sellers.size());
     table.reserve(table.rowCount() + rows);
     for (size_t r = 0; r < rows; ++r) {
         table.Append();
-        table.setInteger("RecNumber", static_cast<std::int64_t>(r + 1));
-        fillSide(table, buyers, r, "Name1", "Num1old", "Num1new", "Num1diff");
-        fillSide(table, sellers, r, "Name2", "Num2old", "Num2new", "Num2diff");
+        table.setInteger(recNumber, static_cast<std::int64_t>(r + 1));
+        buyer.fill(table, buyers, r);
+        seller.fill(table, sellers, r);
         table.Post();
     }
 }
 
 void FillRedosled(platform::TdxMemData& table, const TMy_FirmaArray& newList,
                   const TMy_FirmaArray& oldList) {
+    const int name = table.fieldIndex("Name");
+    const int num1 = table.fieldIndex("Num1");
+    const int num2 = table.fieldIndex("Num2");
+    const int shares1 = table.fieldIndex("Shares1");
+    const int shares2 = table.fieldIndex("Shares2");
+    const int sharesDiff = table.fieldIndex("SharesDiff");
+    const int recNumber = table.fieldIndex("RecNumber");
+    const int recNumDiff = table.fieldIndex("RecNumDiff");
     std::int64_t rowNumber = 0;
     std::int64_t changeNumber = 0;
-    auto appendRow = [&](const std::string& name, std::int32_t oldPosition, std::int32_t newPosition,
-                         std::int32_t oldShares, std::int32_t newShares) {
+    auto appendRow = [&](const std::string& holder, std::int32_t oldPosition,
+                         std::int32_t newPosition, std::int32_t oldShares, std::int32_t newShares) {
         table.Append();
-        table.setInteger("RecNumber", ++rowNumber);
-        table.setInteger("Num1", oldPosition);
-        table.setInteger("Num2", newPosition);
-        table.setString("Name", name);
-        table.setInteger("Shares1", oldShares);
-        table.setInteger("Shares2", newShares);
+        table.setInteger(recNumber, ++rowNumber);
+        table.setInteger(num1, oldPosition);
+        table.setInteger(num2, newPosition);
+        table.setString(name, holder);
+        table.setInteger(shares1, oldShares);
+        table.setInteger(shares2, newShares);
         const std::int64_t difference = std::int64_t{newShares} - oldShares;
-        table.setCurrency("SharesDiff", static_cast<double>(difference));
-        if (difference != 0) table.setInteger("RecNumDiff", ++changeNumber);
+        table.setCurrency(sharesDiff, static_cast<double>(difference));
+        if (difference != 0)
+            table.setInteger(recNumDiff, ++changeNumber);
         table.Post();
     };
     table.reserve(table.rowCount() + newList.size() + oldList.size());
@@ -87,7 +107,8 @@ void FillRedosled(platform::TdxMemData& table, const TMy_FirmaArray& newList,
         appendRow(entry.Name, entry.PairOrd, entry.Ord, entry.PairCnt, entry.Cnt);
     }
     for (const auto& entry : oldList) {
-        if (entry.PairOrd == 0) appendRow(entry.Name, entry.Ord, 0, entry.Cnt, 0);
+        if (entry.PairOrd == 0)
+            appendRow(entry.Name, entry.Ord, 0, entry.Cnt, 0);
     }
 }
 

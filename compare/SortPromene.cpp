@@ -28,24 +28,29 @@ namespace compare {
 namespace {
 
 class FenwickTree {
-public:
+  public:
     explicit FenwickTree(size_t size) : tree_(size + 1, 0) {}
 
     void add(size_t position, int delta) {
-        for (size_t i = position + 1; i < tree_.size(); i += i & (~i + 1)) tree_[i] += delta;
+        for (size_t i = position + 1; i < tree_.size(); i += i & (~i + 1))
+            tree_[i] += delta;
     }
     // Sum of positions [0, end).
     int prefix(size_t end) const {
         int sum = 0;
-        for (size_t i = end; i > 0; i -= i & (~i + 1)) sum += tree_[i];
+        for (size_t i = end; i > 0; i -= i & (~i + 1))
+            sum += tree_[i];
         return sum;
     }
-    int range(size_t begin, size_t end) const { return end > begin ? prefix(end) - prefix(begin) : 0; }
+    int range(size_t begin, size_t end) const {
+        return end > begin ? prefix(end) - prefix(begin) : 0;
+    }
     // The smallest position whose prefix sum through it reaches k (k >= 1).
     size_t findKth(int k) const {
         size_t position = 0;
         size_t step = 1;
-        while (step * 2 < tree_.size()) step *= 2;
+        while (step * 2 < tree_.size())
+            step *= 2;
         for (; step > 0; step /= 2) {
             if (position + step < tree_.size() && tree_[position + step] < k) {
                 position += step;
@@ -55,14 +60,15 @@ public:
         return position;  // 0-based
     }
 
-private:
+  private:
     std::vector<int> tree_;
 };
 
 // The order of one class: `positions` are its members' places in the original list
 // (ascending), `rotations[t]` the number of bigger entries after member t and before the
 // next member (after the last one: to the end of the list).
-std::vector<size_t> classOrder(const std::vector<size_t>& positions, const std::vector<int>& rotations) {
+std::vector<size_t> classOrder(const std::vector<size_t>& positions,
+                               const std::vector<int>& rotations) {
     const size_t count = positions.size();
     // Replay on a circular list L with front f: a join inserts at index f, then f moves one
     // on; k rotations move f by k modulo the size.
@@ -77,7 +83,8 @@ std::vector<size_t> classOrder(const std::vector<size_t>& positions, const std::
     // Resolve the final index of each insertion: the last one inserted takes the
     // (insertAt+1)-th free slot, and so on backwards.
     FenwickTree free(count);
-    for (size_t i = 0; i < count; ++i) free.add(i, 1);
+    for (size_t i = 0; i < count; ++i)
+        free.add(i, 1);
     std::vector<size_t> circular(count);
     for (size_t t = count; t-- > 0;) {
         const size_t slot = free.findKth(static_cast<int>(insertAt[t]) + 1);
@@ -86,7 +93,8 @@ std::vector<size_t> classOrder(const std::vector<size_t>& positions, const std::
     }
     std::vector<size_t> order;
     order.reserve(count);
-    for (size_t i = 0; i < count; ++i) order.push_back(circular[(front + i) % count]);
+    for (size_t i = 0; i < count; ++i)
+        order.push_back(circular[(front + i) % count]);
     return order;
 }
 
@@ -94,12 +102,14 @@ std::vector<size_t> classOrder(const std::vector<size_t>& positions, const std::
 
 void SortPromene(TMy_PromeneArray& list, int direction) {
     const size_t n = list.size();
-    if (n < 2) return;
+    if (n < 2)
+        return;
     // Bigger key = earlier in the result.
     auto key = [&](size_t i) { return direction >= 0 ? list[i].NumDiff : -list[i].NumDiff; };
 
     std::map<std::int64_t, std::vector<size_t>, std::greater<>> classes;
-    for (size_t i = 0; i < n; ++i) classes[key(i)].push_back(i);
+    for (size_t i = 0; i < n; ++i)
+        classes[key(i)].push_back(i);
 
     FenwickTree bigger(n);
     std::vector<size_t> order;
@@ -112,12 +122,14 @@ void SortPromene(TMy_PromeneArray& list, int direction) {
         }
         const auto members = classOrder(positions, rotations);
         order.insert(order.end(), members.begin(), members.end());
-        for (size_t position : positions) bigger.add(position, 1);
+        for (size_t position : positions)
+            bigger.add(position, 1);
     }
 
     TMy_PromeneArray sorted;
     sorted.reserve(n);
-    for (size_t i : order) sorted.push_back(std::move(list[i]));
+    for (size_t i : order)
+        sorted.push_back(std::move(list[i]));
     list = std::move(sorted);
 }
 

@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pieces.feed(page.substr(split));
     const compare::TMy_FirmaArray actual = pieces.finish();
 
-    if (actual.size() != expected.size()) std::abort();
+    if (actual.size() != expected.size())
+        std::abort();
     for (std::size_t i = 0; i < actual.size(); ++i) {
         if (actual[i].Name != expected[i].Name || actual[i].Cnt != expected[i].Cnt ||
             actual[i].Ord != expected[i].Ord) {

@@ -20,6 +20,8 @@ ClipboardBackend& clipboard() {
     return backend ? *backend : defaultClipboard();
 }
 
-void setClipboardBackend(ClipboardBackend* backend) { installedBackend() = backend; }
+void setClipboardBackend(ClipboardBackend* backend) {
+    installedBackend() = backend;
+}
 
 }  // namespace platform

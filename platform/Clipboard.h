@@ -8,7 +8,7 @@
 namespace platform {
 
 class ClipboardBackend {
-public:
+  public:
     virtual ~ClipboardBackend() = default;
     // Replaces the clipboard's content; throws when the clipboard cannot be opened.
     virtual void setText(const std::string& text) = 0;
@@ -17,11 +17,11 @@ public:
 
 // Keeps the text in memory; the default backend.
 class MemoryClipboard : public ClipboardBackend {
-public:
+  public:
     void setText(const std::string& text) override { text_ = text; }
     std::string text() const override { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

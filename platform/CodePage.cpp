@@ -16,10 +16,14 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 std::string iconvName(unsigned codePage) {
     switch (codePage) {
-        case 65001: return "UTF-8";
-        case 20127: return "ASCII";
-        case 28591: return "ISO-8859-1";
-        default: return "CP" + std::to_string(codePage);
+        case 65001:
+            return "UTF-8";
+        case 20127:
+            return "ASCII";
+        case 28591:
+            return "ISO-8859-1";
+        default:
+            return "CP" + std::to_string(codePage);
     }
 }
 
@@ -32,7 +36,8 @@ struct IconvHandle {
     iconv_t cd;
     explicit IconvHandle(iconv_t h) : cd(h) {}
     ~IconvHandle() {
-        if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+        if (cd != reinterpret_cast<iconv_t>(-1))
+            iconv_close(cd);
     }
     bool valid() const { return cd != reinterpret_cast<iconv_t>(-1); }
 };
@@ -41,14 +46,16 @@ struct IconvHandle {
 // input is not valid in that code page.
 bool iconvToWide(const std::string& from, std::string_view in, std::u16string& out) {
     IconvHandle h(iconv_open("UTF-16LE", from.c_str()));
-    if (!h.valid()) return false;
+    if (!h.valid())
+        return false;
     std::string src(in);
     std::string dst(src.size() * 4 + 8, '\0');
     char* inPtr = src.data();
     size_t inLeft = src.size();
     char* outPtr = dst.data();
     size_t outLeft = dst.size();
-    if (iconv(h.cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) return false;
+    if (iconv(h.cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1))
+        return false;
     size_t produced = dst.size() - outLeft;
     out.clear();
     for (size_t i = 0; i + 1 < produced; i += 2) {
@@ -89,16 +96,19 @@ const SingleByteTable& singleByteTable(unsigned codePage) {
 }  // namespace
 
 std::u16string multiByteToWide(unsigned codePage, std::string_view bytes) {
-    if (codePage == 65001) return utf8ToUtf16(bytes);
+    if (codePage == 65001)
+        return utf8ToUtf16(bytes);
     if (!isMultiByte(codePage)) {
         const auto& table = singleByteTable(codePage);
         std::u16string out;
         out.reserve(bytes.size());
-        for (unsigned char b : bytes) out.push_back(table.toWide[b]);
+        for (unsigned char b : bytes)
+            out.push_back(table.toWide[b]);
         return out;
     }
     std::u16string out;
-    if (iconvToWide(iconvName(codePage), bytes, out)) return out;
+    if (iconvToWide(iconvName(codePage), bytes, out))
+        return out;
     // Invalid input: convert byte by byte where possible, replacing the rest.
     out.clear();
     for (char b : bytes) {
@@ -113,7 +123,8 @@ std::u16string multiByteToWide(unsigned codePage, std::string_view bytes) {
 }
 
 std::string wideToMultiByte(unsigned codePage, std::u16string_view text) {
-    if (codePage == 65001) return utf16ToUtf8(text);
+    if (codePage == 65001)
+        return utf16ToUtf8(text);
     if (!isMultiByte(codePage)) {
         const auto& table = singleByteTable(codePage);
         std::string out;
@@ -126,7 +137,8 @@ std::string wideToMultiByte(unsigned codePage, std::u16string_view text) {
     }
     IconvHandle h(iconv_open(iconvName(codePage).c_str(), "UTF-16LE"));
     std::string out;
-    if (!h.valid()) return std::string(text.size(), '?');
+    if (!h.valid())
+        return std::string(text.size(), '?');
     for (char16_t unit : text) {
         char in[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
         char buf[8];
@@ -181,18 +193,25 @@ std::u16string utf8ToUtf16(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         const unsigned char lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                                    : (lead >> 3) == 0x1E ? 3 : -1;
-        char32_t cp = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F
-                                                                                : lead & 0x07;
+        int extra = lead < 0x80           ? 0
+                    : (lead >> 5) == 0x6  ? 1
+                    : (lead >> 4) == 0xE  ? 2
+                    : (lead >> 3) == 0x1E ? 3
+                                          : -1;
+        char32_t cp = extra == 0   ? lead
+                      : extra == 1 ? lead & 0x1F
+                      : extra == 2 ? lead & 0x0F
+                                   : lead & 0x07;
         bool ok = extra >= 0 && i + static_cast<size_t>(extra) < text.size();
         for (int k = 1; ok && k <= extra; ++k) {
             const unsigned char c = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-            if ((c & 0xC0) != 0x80) ok = false;
+            if ((c & 0xC0) != 0x80)
+                ok = false;
             cp = (cp << 6) | (c & 0x3F);
         }
         static constexpr char32_t kMinForLength[] = {0, 0x80, 0x800, 0x10000};
-        if (ok && (cp < kMinForLength[static_cast<size_t>(extra)] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) {
+        if (ok && (cp < kMinForLength[static_cast<size_t>(extra)] || cp > 0x10FFFF ||
+                   (cp >= 0xD800 && cp <= 0xDFFF))) {
             ok = false;
         }
         if (!ok) {

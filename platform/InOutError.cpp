@@ -9,8 +9,8 @@ namespace platform {
 
 std::string fileErrorText(const std::string& what, const std::filesystem::path& path,
                           int errorNumber) {
-    return what + " \"" + utf8ToCp1250(path.string()) + "\": " +
-           utf8ToCp1250(std::strerror(errorNumber));
+    return what + " \"" + utf8ToCp1250(path.string()) +
+           "\": " + utf8ToCp1250(std::strerror(errorNumber));
 }
 
 bool fileExists(const std::filesystem::path& path) {

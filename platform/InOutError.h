@@ -9,13 +9,13 @@ namespace platform {
 
 // A file could not be opened or read. The message (Windows-1250) names the file and the reason.
 class EInOutError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A file could not be created for writing.
 class EFCreateError : public EInOutError {
-public:
+  public:
     using EInOutError::EInOutError;
 };
 

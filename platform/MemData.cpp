@@ -5,27 +5,29 @@
 namespace platform {
 
 void TdxMemData::addField(std::string name, TFieldType type, std::string displayLabel, int size) {
-    if (active_) throw EDatabaseError("Cannot add a field to an open table");
+    if (active_)
+        throw EDatabaseError("Cannot add a field to an open table");
     fields_.push_back({std::move(name), type, std::move(displayLabel), size});
 }
 
 int TdxMemData::fieldIndex(std::string_view name) const {
     for (size_t i = 0; i < fields_.size(); ++i) {
-        if (fields_[i].FieldName == name) return static_cast<int>(i);
+        if (fields_[i].FieldName == name)
+            return static_cast<int>(i);
     }
     return name == kRecIdField ? kRecIdIndex : -1;
 }
 
 void TdxMemData::Open() {
-    if (active_) return;
+    if (active_)
+        return;
+    columns_.assign(fields_.size(), Column{});
     active_ = true;
     changed();
 }
 
 void TdxMemData::Close() {
-    cells_.clear();
-    cells_.shrink_to_fit();
-    pending_.clear();
+    columns_.assign(fields_.size(), Column{});
     appending_ = false;
     rowCount_ = 0;
     current_ = 0;
@@ -39,82 +41,165 @@ void TdxMemData::emptyTable() {
 }
 
 void TdxMemData::Append() {
-    if (!active_) throw EDatabaseError("Dataset not in edit or insert mode");
-    pending_.assign(fields_.size(), FieldValue{});
+    if (!active_)
+        throw EDatabaseError("Dataset not in edit or insert mode");
+    // The new row is the last slot of every column, counted once it is posted.
+    for (size_t f = 0; f < fields_.size(); ++f) {
+        Column& column = columns_[f];
+        const size_t slots = rowCount_ + 1;
+        switch (fields_[f].DataType) {
+            case TFieldType::ftInteger:
+            case TFieldType::ftLargeint:
+                column.integers.resize(slots);
+                column.integers.back() = 0;
+                break;
+            case TFieldType::ftCurrency:
+                column.numbers.resize(slots);
+                column.numbers.back() = 0;
+                break;
+            case TFieldType::ftString:
+                column.texts.resize(slots);
+                column.texts.back().clear();
+                break;
+        }
+        column.nulls.resize(slots);
+        column.nulls.back() = true;
+    }
     appending_ = true;
 }
 
-FieldValue& TdxMemData::pendingSlot(std::string_view fieldName) {
-    if (!appending_) throw EDatabaseError("Dataset not in edit or insert mode");
+int TdxMemData::existingFieldIndex(std::string_view fieldName) const {
     const int index = fieldIndex(fieldName);
-    if (index < 0) throw EDatabaseError("Field '" + std::string(fieldName) + "' not found");
-    return pending_[static_cast<size_t>(index)];
+    if (index < 0)
+        throw EDatabaseError("Field '" + std::string(fieldName) + "' not found");
+    return index;
+}
+
+const TFieldDef& TdxMemData::pendingField(int fieldIndex) const {
+    if (!appending_)
+        throw EDatabaseError("Dataset not in edit or insert mode");
+    if (fieldIndex < 0 || fieldIndex >= fieldCount())
+        throw EDatabaseError("Field index out of range");
+    return fields_[static_cast<size_t>(fieldIndex)];
+}
+
+void TdxMemData::setNotNull(int fieldIndex) {
+    columns_[static_cast<size_t>(fieldIndex)].nulls[rowCount_] = false;
 }
 
 void TdxMemData::setInteger(std::string_view fieldName, std::int64_t value) {
-    FieldValue& slot = pendingSlot(fieldName);
-    const TFieldDef& def = fields_[static_cast<size_t>(fieldIndex(fieldName))];
+    setInteger(existingFieldIndex(fieldName), value);
+}
+
+void TdxMemData::setCurrency(std::string_view fieldName, double value) {
+    setCurrency(existingFieldIndex(fieldName), value);
+}
+
+void TdxMemData::setString(std::string_view fieldName, std::string_view value) {
+    setString(existingFieldIndex(fieldName), value);
+}
+
+void TdxMemData::setInteger(int fieldIndex, std::int64_t value) {
+    const TFieldDef& def = pendingField(fieldIndex);
+    Column& column = columns_[static_cast<size_t>(fieldIndex)];
     switch (def.DataType) {
         case TFieldType::ftInteger:
             if (value < INT32_MIN || value > INT32_MAX) {
                 throw EDatabaseError("Value out of range for field '" + def.FieldName + "'");
             }
-            slot = value;
+            column.integers[rowCount_] = value;
             break;
-        case TFieldType::ftLargeint: slot = value; break;
-        case TFieldType::ftCurrency: slot = static_cast<double>(value); break;
-        case TFieldType::ftString: slot = std::to_string(value); break;
+        case TFieldType::ftLargeint:
+            column.integers[rowCount_] = value;
+            break;
+        case TFieldType::ftCurrency:
+            column.numbers[rowCount_] = static_cast<double>(value);
+            break;
+        case TFieldType::ftString:
+            column.texts[rowCount_] = std::to_string(value);
+            break;
     }
+    setNotNull(fieldIndex);
 }
 
-void TdxMemData::setCurrency(std::string_view fieldName, double value) {
-    FieldValue& slot = pendingSlot(fieldName);
-    const TFieldDef& def = fields_[static_cast<size_t>(fieldIndex(fieldName))];
+void TdxMemData::setCurrency(int fieldIndex, double value) {
+    const TFieldDef& def = pendingField(fieldIndex);
     if (def.DataType != TFieldType::ftCurrency) {
         throw EDatabaseError("Field '" + def.FieldName + "' is not a currency field");
     }
-    slot = value;
+    columns_[static_cast<size_t>(fieldIndex)].numbers[rowCount_] = value;
+    setNotNull(fieldIndex);
 }
 
-void TdxMemData::setString(std::string_view fieldName, std::string_view value) {
-    FieldValue& slot = pendingSlot(fieldName);
-    const TFieldDef& def = fields_[static_cast<size_t>(fieldIndex(fieldName))];
+void TdxMemData::setString(int fieldIndex, std::string_view value) {
+    const TFieldDef& def = pendingField(fieldIndex);
     if (def.DataType != TFieldType::ftString) {
         throw EDatabaseError("Field '" + def.FieldName + "' is not a text field");
     }
     if (def.Size > 0 && value.size() > static_cast<size_t>(def.Size)) {
         value = value.substr(0, static_cast<size_t>(def.Size));
     }
-    slot = std::string(value);
+    columns_[static_cast<size_t>(fieldIndex)].texts[rowCount_].assign(value);
+    setNotNull(fieldIndex);
 }
 
 void TdxMemData::Post() {
-    if (!appending_) throw EDatabaseError("Dataset not in edit or insert mode");
-    for (auto& v : pending_) cells_.push_back(std::move(v));
-    pending_.clear();
+    if (!appending_)
+        throw EDatabaseError("Dataset not in edit or insert mode");
     appending_ = false;
     ++rowCount_;
     changed();
 }
 
-void TdxMemData::reserve(size_t rows) { cells_.reserve(rows * fields_.size()); }
-
-const FieldValue& TdxMemData::storedValue(size_t row, int fieldIndex) const {
-    return cells_.at(row * fields_.size() + static_cast<size_t>(fieldIndex));
+void TdxMemData::reserve(size_t rows) {
+    for (size_t f = 0; f < fields_.size(); ++f) {
+        Column& column = columns_[f];
+        switch (fields_[f].DataType) {
+            case TFieldType::ftInteger:
+            case TFieldType::ftLargeint:
+                column.integers.reserve(rows);
+                break;
+            case TFieldType::ftCurrency:
+                column.numbers.reserve(rows);
+                break;
+            case TFieldType::ftString:
+                column.texts.reserve(rows);
+                break;
+        }
+        column.nulls.reserve(rows);
+    }
 }
 
 FieldValue TdxMemData::value(size_t row, int fieldIndex) const {
-    if (fieldIndex == kRecIdIndex) return static_cast<std::int64_t>(row + 1);
-    return storedValue(row, fieldIndex);
+    if (fieldIndex == kRecIdIndex)
+        return static_cast<std::int64_t>(row + 1);
+    if (fieldIndex < 0 || fieldIndex >= fieldCount() || row >= rowCount_) {
+        throw std::out_of_range("TdxMemData::value out of range");
+    }
+    const Column& column = columns_[static_cast<size_t>(fieldIndex)];
+    if (column.nulls[row])
+        return {};
+    switch (fields_[static_cast<size_t>(fieldIndex)].DataType) {
+        case TFieldType::ftInteger:
+        case TFieldType::ftLargeint:
+            return column.integers[row];
+        case TFieldType::ftCurrency:
+            return column.numbers[row];
+        case TFieldType::ftString:
+            return column.texts[row];
+    }
+    return {};
 }
 
 void TdxMemData::setOnFilterRecord(FilterRecordHandler handler) {
     onFilterRecord_ = std::move(handler);
-    if (filtered_) changed();
+    if (filtered_)
+        changed();
 }
 
 void TdxMemData::setFiltered(bool on) {
-    if (filtered_ == on) return;
+    if (filtered_ == on)
+        return;
     filtered_ = on;
     changed();
 }
@@ -124,19 +209,25 @@ bool TdxMemData::accepts(size_t row) const {
 }
 
 size_t TdxMemData::RecordCount() const {
-    if (!filtered_ || !onFilterRecord_) return rowCount_;
+    if (!filtered_ || !onFilterRecord_)
+        return rowCount_;
     size_t count = 0;
-    for (size_t row = 0; row < rowCount_; ++row) count += accepts(row) ? 1 : 0;
+    for (size_t row = 0; row < rowCount_; ++row)
+        count += accepts(row) ? 1 : 0;
     return count;
 }
 
-void TdxMemData::DisableControls() { ++disableCount_; }
+void TdxMemData::DisableControls() {
+    ++disableCount_;
+}
 
 void TdxMemData::EnableControls() {
-    if (disableCount_ == 0) return;
+    if (disableCount_ == 0)
+        return;
     if (--disableCount_ == 0 && changedWhileDisabled_) {
         changedWhileDisabled_ = false;
-        for (auto& [id, listener] : listeners_) listener();
+        for (auto& [id, listener] : listeners_)
+            listener();
     }
 }
 
@@ -155,7 +246,8 @@ void TdxMemData::changed() {
         changedWhileDisabled_ = true;
         return;
     }
-    for (auto& [id, listener] : listeners_) listener();
+    for (auto& [id, listener] : listeners_)
+        listener();
 }
 
 }  // namespace platform

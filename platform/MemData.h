@@ -33,16 +33,18 @@ struct TFieldDef {
     std::string DisplayLabel;  // empty: the field's name is shown
     int Size = 0;              // text fields: the longest text kept; 0 for no limit
 
-    const std::string& displayName() const { return DisplayLabel.empty() ? FieldName : DisplayLabel; }
+    const std::string& displayName() const {
+        return DisplayLabel.empty() ? FieldName : DisplayLabel;
+    }
 };
 
 class EDatabaseError : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 
 class TdxMemData {
-public:
+  public:
     // The name of the pseudo field that holds a row's own record number (1-based).
     static constexpr std::string_view kRecIdField = "RecId";
     static constexpr int kRecIdIndex = -2;
@@ -64,6 +66,10 @@ public:
     void setInteger(std::string_view fieldName, std::int64_t value);
     void setCurrency(std::string_view fieldName, double value);
     void setString(std::string_view fieldName, std::string_view value);
+    // The same by field index, for code that fills many rows.
+    void setInteger(int fieldIndex, std::int64_t value);
+    void setCurrency(int fieldIndex, double value);
+    void setString(int fieldIndex, std::string_view value);
     void Post();
     void reserve(size_t rows);
 
@@ -74,7 +80,6 @@ public:
     size_t rowCount() const { return rowCount_; }
     // The value of field `fieldIndex` in stored row `row` (kRecIdIndex gives the row number).
     FieldValue value(size_t row, int fieldIndex) const;
-    const FieldValue& storedValue(size_t row, int fieldIndex) const;
 
     // The per-row filter: while Filtered is on, only rows the callback accepts are shown.
     using FilterRecordHandler = std::function<bool(const TdxMemData&, size_t row)>;
@@ -97,13 +102,22 @@ public:
     // Changes whenever rows or the filter change; lets views cache what they computed.
     std::uint64_t version() const { return version_; }
 
-private:
+  private:
     void changed();
-    FieldValue& pendingSlot(std::string_view fieldName);
+    // One column of stored values: numbers or texts, and which rows are null. Columns
+    // keep a table of a million rows small, which matters more than anything for speed.
+    struct Column {
+        std::vector<std::int64_t> integers;
+        std::vector<double> numbers;
+        std::vector<std::string> texts;
+        std::vector<bool> nulls;
+    };
+    int existingFieldIndex(std::string_view fieldName) const;
+    const TFieldDef& pendingField(int fieldIndex) const;
+    void setNotNull(int fieldIndex);
 
     std::vector<TFieldDef> fields_;
-    std::vector<FieldValue> cells_;  // row-major, fieldCount() values per row
-    std::vector<FieldValue> pending_;
+    std::vector<Column> columns_;
     bool appending_ = false;
     bool active_ = false;
     size_t rowCount_ = 0;

@@ -17,24 +17,30 @@ std::string& separatorSlot() {
 // The locale gives its separator in its own character set; the program needs Windows-1250.
 std::string separatorInProgramCodePage(const char* localeSeparator) {
     const std::string raw = localeSeparator ? localeSeparator : "";
-    if (raw.empty()) return ".";
+    if (raw.empty())
+        return ".";
     const std::string codeset = nl_langinfo(CODESET);
-    const std::u16string wide = codeset == "UTF-8" ? utf8ToUtf16(raw)
-                                                   : multiByteToWide(28591, raw);
-    if (wide.find(u'\uFFFD') != std::u16string::npos) return ".";
+    const std::u16string wide = codeset == "UTF-8" ? utf8ToUtf16(raw) : multiByteToWide(28591, raw);
+    if (wide.find(u'\uFFFD') != std::u16string::npos)
+        return ".";
     const std::string converted = wideToMultiByte(kAnsiCodePage, wide);
-    if (converted.find('?') != std::string::npos) return ".";
+    if (converted.find('?') != std::string::npos)
+        return ".";
     return converted;
 }
 
 }  // namespace
 
-const std::string& thousandsSeparator() { return separatorSlot(); }
+const std::string& thousandsSeparator() {
+    return separatorSlot();
+}
 
 void loadRegionalSettingsFromLocale() {
     separatorSlot() = separatorInProgramCodePage(std::localeconv()->thousands_sep);
 }
 
-void setThousandsSeparator(std::string separator) { separatorSlot() = std::move(separator); }
+void setThousandsSeparator(std::string separator) {
+    separatorSlot() = std::move(separator);
+}
 
 }  // namespace platform

@@ -13,14 +13,15 @@ namespace {
 
 constexpr int kFirstRowsLimit = 12;
 
-platform::TdxMemData& definedTable(platform::TdxMemData& table, void (*define)(platform::TdxMemData&)) {
+platform::TdxMemData& definedTable(platform::TdxMemData& table,
+                                   void (*define)(platform::TdxMemData&)) {
     define(table);
     return table;
 }
 
 // Restores the cursor and the grids' notifications however the run ends.
 class RunGuard {
-public:
+  public:
     RunGuard(WorkflowHost& host, platform::TdxMemData& first, platform::TdxMemData& second)
         : host_(host), first_(first), second_(second) {}
     ~RunGuard() {
@@ -31,7 +32,7 @@ public:
     RunGuard(const RunGuard&) = delete;
     RunGuard& operator=(const RunGuard&) = delete;
 
-private:
+  private:
     WorkflowHost& host_;
     platform::TdxMemData& first_;
     platform::TdxMemData& second_;
@@ -87,7 +88,8 @@ void MainWorkflow::ShowPromene() {
         checkPromena_Click();
         dbRedosled.First();
     }
-    host_.setFocus(activePage == Page::Promena ? FocusTarget::GridPromene : FocusTarget::GridRedosled);
+    host_.setFocus(activePage == Page::Promena ? FocusTarget::GridPromene
+                                               : FocusTarget::GridRedosled);
     commandsEnabled_ = true;
     host_.setCommandsEnabled(true);
     reportRunResult();
@@ -97,11 +99,11 @@ void MainWorkflow::reportRunResult() {
     // A page without a shareholder table is reported as such: "no differences" would
     // claim that nothing changed.
     bool missingTable = false;
-    for (const auto& [count, file] : {std::pair{lastRun_.oldHolders, &editFile1},
-                                      std::pair{lastRun_.newHolders, &editFile2}}) {
+    for (const auto& [count, file] :
+         {std::pair{lastRun_.oldHolders, &editFile1}, std::pair{lastRun_.newHolders, &editFile2}}) {
         if (count == 0) {
-            host_.showMessage(MessageKind::Warning,
-                              messages::kNoShareholderTable + platform::utf8ToCp1250(file->string()));
+            host_.showMessage(MessageKind::Warning, messages::kNoShareholderTable +
+                                                        platform::utf8ToCp1250(file->string()));
             missingTable = true;
         }
     }
@@ -110,11 +112,14 @@ void MainWorkflow::reportRunResult() {
     }
 }
 
-void MainWorkflow::checkPromena_Click() { dbRedosled.setFiltered(samoSaPromenama); }
+void MainWorkflow::checkPromena_Click() {
+    dbRedosled.setFiltered(samoSaPromenama);
+}
 
 void MainWorkflow::restrictToFirstTwelve(platform::grid::TcxCustomGridTableView& view,
                                          const char* rowNumberField) {
-    if (!firstTwelve_) return;
+    if (!firstTwelve_)
+        return;
     auto& filter = view.DataController.Filter;
     filter.BeginUpdate();
     filter.Root.Clear();
@@ -125,15 +130,22 @@ void MainWorkflow::restrictToFirstTwelve(platform::grid::TcxCustomGridTableView&
 }
 
 void MainWorkflow::liftRestriction(platform::grid::TcxCustomGridTableView& view) {
-    if (firstTwelve_) view.DataController.Filter.setActive(false);
+    if (firstTwelve_)
+        view.DataController.Filter.setActive(false);
 }
 
-void MainWorkflow::SetFilterPromene() { restrictToFirstTwelve(*grids.viewPromene, "RecNumber"); }
-void MainWorkflow::ClearFilterPromene() { liftRestriction(*grids.viewPromene); }
+void MainWorkflow::SetFilterPromene() {
+    restrictToFirstTwelve(*grids.viewPromene, "RecNumber");
+}
+void MainWorkflow::ClearFilterPromene() {
+    liftRestriction(*grids.viewPromene);
+}
 void MainWorkflow::SetFilterRedosled() {
     restrictToFirstTwelve(*grids.viewRedosled, samoSaPromenama ? "RecNumDiff" : "RecNumber");
 }
-void MainWorkflow::ClearFilterRedosled() { liftRestriction(*grids.viewRedosled); }
+void MainWorkflow::ClearFilterRedosled() {
+    liftRestriction(*grids.viewRedosled);
+}
 
 void MainWorkflow::withPageRestricted(
     const std::function<void(platform::grid::TcxGrid&, platform::grid::TcxCustomGridTableView&)>&

@@ -16,7 +16,7 @@ namespace workflow {
 enum class Page { Promena = 0, Redosled = 1 };
 
 class MainWorkflow {
-public:
+  public:
     explicit MainWorkflow(WorkflowHost& host);
     MainWorkflow(const MainWorkflow&) = delete;
     MainWorkflow& operator=(const MainWorkflow&) = delete;
@@ -25,7 +25,7 @@ public:
     std::filesystem::path editFile1;  // "Staro stanje"
     std::filesystem::path editFile2;  // "Novo stanje"
     Page activePage = Page::Promena;
-    bool samoSaPromenama = false;     // the radio button "Samo sa promenama" is checked
+    bool samoSaPromenama = false;  // the radio button "Samo sa promenama" is checked
     bool kopirajPrvih12() const { return firstTwelve_; }
     bool commandsEnabled() const { return commandsEnabled_; }
 
@@ -57,15 +57,16 @@ public:
 
     WorkflowHost& host() { return host_; }
 
-private:
-    void restrictToFirstTwelve(platform::grid::TcxCustomGridTableView& view, const char* rowNumberField);
+  private:
+    void restrictToFirstTwelve(platform::grid::TcxCustomGridTableView& view,
+                               const char* rowNumberField);
     void liftRestriction(platform::grid::TcxCustomGridTableView& view);
     void reportRunResult();
     // Runs `action` on the grid and view of the active page with the first-12 restriction
     // applied (when chosen), and lifts it again afterwards, also when `action` throws.
     void withPageRestricted(
-        const std::function<void(platform::grid::TcxGrid&, platform::grid::TcxCustomGridTableView&)>&
-            action);
+        const std::function<void(platform::grid::TcxGrid&,
+                                 platform::grid::TcxCustomGridTableView&)>& action);
 
     WorkflowHost& host_;
     bool firstTwelve_ = true;

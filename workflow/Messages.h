@@ -8,6 +8,8 @@ inline constexpr const char* kFileMissing = "Datoteka ne postoji.";
 inline constexpr const char* kNoDifferences = "Nema razlika izmedju starog i novog stanja.";
 inline constexpr const char* kCopiedToClipboard = "Informacije su iskopirane na clipboard.";
 // Followed by the path of a page in which no shareholder table was found.
-inline constexpr const char* kNoShareholderTable = "Datoteka ne sadr\x9e" "i tabelu akcionara: ";
+inline constexpr const char* kNoShareholderTable =
+    "Datoteka ne sadr\x9e"
+    "i tabelu akcionara: ";
 
 }  // namespace workflow::messages

@@ -135,8 +135,10 @@ void setUpRedosled(TcxGridDBTableView& view) {
 double sharesDiffOf(const platform::TdxMemData& table, size_t row) {
     const int field = table.fieldIndex("SharesDiff");
     const platform::FieldValue value = table.value(row, field);
-    if (const auto* d = std::get_if<double>(&value)) return *d;
-    if (const auto* i = std::get_if<std::int64_t>(&value)) return static_cast<double>(*i);
+    if (const auto* d = std::get_if<double>(&value))
+        return *d;
+    if (const auto* i = std::get_if<std::int64_t>(&value))
+        return static_cast<double>(*i);
     return 0;
 }
 
@@ -162,9 +164,11 @@ ResultGrids::ResultGrids(platform::TdxMemData& dbPromene, platform::TdxMemData& 
 
 void viewRedosledCustomDrawCell(TcxCustomGridTableView& view, TcxCanvas& canvas,
                                 const TcxGridTableDataCellViewInfo& cell, bool& /*done*/) {
-    if (cell.Selected) return;
+    if (cell.Selected)
+        return;
     const platform::TdxMemData* table = view.DataController.dataSet();
-    if (!table) return;
+    if (!table)
+        return;
     const double difference = sharesDiffOf(*table, cell.Row);
     if (difference > 0) {
         canvas.FontColor = kTextGreenColor;
@@ -174,11 +178,13 @@ void viewRedosledCustomDrawCell(TcxCustomGridTableView& view, TcxCanvas& canvas,
 }
 
 void viewRedosled_GetDisplayText_Nula(const TcxGridColumn&, size_t, std::string& text) {
-    if (text == "0") text = "-";
+    if (text == "0")
+        text = "-";
 }
 
 void viewRedosled_SharesDiffGetDisplayText(const TcxGridColumn&, size_t, std::string& text) {
-    if (text == "0") text.clear();
+    if (text == "0")
+        text.clear();
 }
 
 bool dbRedosledFilterRecord(const platform::TdxMemData& table, size_t row) {

@@ -35,7 +35,8 @@ struct ResultGrids {
 // unchanged for no change and for the selected row.
 void viewRedosledCustomDrawCell(platform::grid::TcxCustomGridTableView& view,
                                 platform::grid::TcxCanvas& canvas,
-                                const platform::grid::TcxGridTableDataCellViewInfo& cell, bool& done);
+                                const platform::grid::TcxGridTableDataCellViewInfo& cell,
+                                bool& done);
 
 // "0" is shown as "-" under positions and holdings, and as nothing under the difference.
 void viewRedosled_GetDisplayText_Nula(const platform::grid::TcxGridColumn& column, size_t row,

@@ -13,7 +13,7 @@ enum class MessageKind { Warning, Error, Information };
 enum class FocusTarget { EditFile1, EditFile2, GridPromene, GridRedosled };
 
 class WorkflowHost {
-public:
+  public:
     virtual ~WorkflowHost() = default;
 
     // A modal message box with a single "OK" button; `text` is Windows-1250.

@@ -16,13 +16,15 @@ namespace compare::detail {
 std::optional<std::int32_t> parseInt32(std::string_view text);
 
 class RegisterPageScanner {
-public:
+  public:
+    // Room for the entries of a page of `bytes` bytes (a row takes well over 64).
+    void expectPageSize(std::uintmax_t bytes) { entries_.reserve(static_cast<size_t>(bytes / 64)); }
     void feed(std::string_view bytes);
     // Processes the last line (with or without a line break) and returns the entries.
     TMy_FirmaArray finish();
 
-private:
-    void processLine(char* data, size_t length);
+  private:
+    void processLine(std::string_view line);
     void startItem(std::string_view line);
     void appendToItem(std::string_view line);
     void emitRow();

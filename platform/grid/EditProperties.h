@@ -10,7 +10,7 @@
 namespace platform::grid {
 
 class TcxCustomEditProperties {
-public:
+  public:
     virtual ~TcxCustomEditProperties() = default;
     // Text of a stored value as the editor shows it; an empty (null) value gives "".
     virtual std::string displayText(const FieldValue& value) const;
@@ -25,7 +25,7 @@ class TcxTextEditProperties : public TcxCustomEditProperties {};
 
 // Number editors with an optional display format such as ",0;-,0".
 class TcxCustomNumberEditProperties : public TcxCustomEditProperties {
-public:
+  public:
     std::string displayText(const FieldValue& value) const override;
     std::string DisplayFormat;
 };

@@ -21,7 +21,7 @@ using GetDisplayTextHandler =
     std::function<void(const TcxGridColumn& column, size_t row, std::string& text)>;
 
 class TcxGridColumn {
-public:
+  public:
     explicit TcxGridColumn(TcxCustomGridTableView& view);
     virtual ~TcxGridColumn() = default;
     TcxGridColumn(const TcxGridColumn&) = delete;
@@ -47,8 +47,7 @@ public:
     struct {
         std::string FieldName;
     } DataBinding;
-    std::unique_ptr<TcxCustomEditProperties> Properties =
-        std::make_unique<TcxTextEditProperties>();
+    std::unique_ptr<TcxCustomEditProperties> Properties = std::make_unique<TcxTextEditProperties>();
     TAlignment HeaderAlignmentHorz = TAlignment::taLeftJustify;
     TAlignment FooterAlignmentHorz = TAlignment::taLeftJustify;
     int Width = 64;  // pixels
@@ -60,7 +59,7 @@ public:
     } Styles;
     GetDisplayTextHandler OnGetDisplayText;
 
-private:
+  private:
     TcxCustomGridTableView& view_;
     mutable int cachedFieldIndex_ = -1;
     mutable const TdxMemData* cachedTable_ = nullptr;
@@ -69,7 +68,7 @@ private:
 
 // A column of a banded view: it lies in a band, on a row of the band, at a position.
 class TcxGridBandedColumn : public TcxGridColumn {
-public:
+  public:
     using TcxGridColumn::TcxGridColumn;
     struct {
         int BandIndex = 0;

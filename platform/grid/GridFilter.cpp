@@ -21,7 +21,8 @@ std::partial_ordering compareValues(const FieldValue& a, const FieldValue& b) {
     };
     double x = 0;
     double y = 0;
-    if (asNumber(a, x) && asNumber(b, y)) return x <=> y;
+    if (asNumber(a, x) && asNumber(b, y))
+        return x <=> y;
     return fieldText(a) <=> fieldText(b);
 }
 
@@ -39,34 +40,46 @@ void TcxFilterCriteriaItemList::AddItem(const TcxGridColumn* column, TcxFilterOp
 }
 
 void TcxDataFilterCriteria::EndUpdate() {
-    if (updateCount_ > 0) --updateCount_;
+    if (updateCount_ > 0)
+        --updateCount_;
     changed();
 }
 
 void TcxDataFilterCriteria::setActive(bool on) {
-    if (active_ == on) return;
+    if (active_ == on)
+        return;
     active_ = on;
     changed();
 }
 
-bool filterValueMatches(const FieldValue& stored, TcxFilterOperatorKind op, const FieldValue& wanted) {
-    if (isNull(stored)) return false;
+bool filterValueMatches(const FieldValue& stored, TcxFilterOperatorKind op,
+                        const FieldValue& wanted) {
+    if (isNull(stored))
+        return false;
     const auto order = compareValues(stored, wanted);
     switch (op) {
-        case TcxFilterOperatorKind::foEqual: return order == 0;
-        case TcxFilterOperatorKind::foNotEqual: return order != 0;
-        case TcxFilterOperatorKind::foLess: return order < 0;
-        case TcxFilterOperatorKind::foLessEqual: return order <= 0;
-        case TcxFilterOperatorKind::foGreater: return order > 0;
-        case TcxFilterOperatorKind::foGreaterEqual: return order >= 0;
+        case TcxFilterOperatorKind::foEqual:
+            return order == 0;
+        case TcxFilterOperatorKind::foNotEqual:
+            return order != 0;
+        case TcxFilterOperatorKind::foLess:
+            return order < 0;
+        case TcxFilterOperatorKind::foLessEqual:
+            return order <= 0;
+        case TcxFilterOperatorKind::foGreater:
+            return order > 0;
+        case TcxFilterOperatorKind::foGreaterEqual:
+            return order >= 0;
     }
     return false;
 }
 
 bool TcxDataFilterCriteria::accepts(const TdxMemData& table, size_t row) const {
-    if (!active_) return true;
+    if (!active_)
+        return true;
     for (const auto& item : Root.items()) {
-        if (!item.Column) continue;
+        if (!item.Column)
+            continue;
         if (!filterValueMatches(item.Column->value(table, row), item.Operator, item.Value)) {
             return false;
         }

@@ -12,7 +12,14 @@ namespace platform::grid {
 
 class TcxGridColumn;
 
-enum class TcxFilterOperatorKind { foEqual, foNotEqual, foLess, foLessEqual, foGreater, foGreaterEqual };
+enum class TcxFilterOperatorKind {
+    foEqual,
+    foNotEqual,
+    foLess,
+    foLessEqual,
+    foGreater,
+    foGreaterEqual
+};
 
 struct TcxFilterCriteriaItem {
     const TcxGridColumn* Column = nullptr;
@@ -24,20 +31,20 @@ struct TcxFilterCriteriaItem {
 class TcxDataFilterCriteria;
 
 class TcxFilterCriteriaItemList {
-public:
+  public:
     explicit TcxFilterCriteriaItemList(TcxDataFilterCriteria& owner) : owner_(owner) {}
     void Clear();
     void AddItem(const TcxGridColumn* column, TcxFilterOperatorKind op, FieldValue value,
                  std::string displayValue);
     const std::vector<TcxFilterCriteriaItem>& items() const { return items_; }
 
-private:
+  private:
     TcxDataFilterCriteria& owner_;
     std::vector<TcxFilterCriteriaItem> items_;
 };
 
 class TcxDataFilterCriteria {
-public:
+  public:
     TcxDataFilterCriteria() : Root(*this) {}
     TcxDataFilterCriteria(const TcxDataFilterCriteria&) = delete;
     TcxDataFilterCriteria& operator=(const TcxDataFilterCriteria&) = delete;
@@ -55,7 +62,7 @@ public:
 
     TcxFilterCriteriaItemList Root;
 
-private:
+  private:
     friend class TcxFilterCriteriaItemList;
     void changed() { ++version_; }
 
@@ -65,6 +72,7 @@ private:
 };
 
 // Compares a stored value with a condition's value; a null value meets no condition.
-bool filterValueMatches(const FieldValue& stored, TcxFilterOperatorKind op, const FieldValue& wanted);
+bool filterValueMatches(const FieldValue& stored, TcxFilterOperatorKind op,
+                        const FieldValue& wanted);
 
 }  // namespace platform::grid

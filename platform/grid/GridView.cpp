@@ -10,11 +10,13 @@ namespace platform::grid {
 // ---- data controller ----
 
 TcxGridDataController::TcxGridDataController(bool dataSetBound) : dataSetBound_(dataSetBound) {
-    if (!dataSetBound_) ownTable_ = std::make_unique<TdxMemData>();
+    if (!dataSetBound_)
+        ownTable_ = std::make_unique<TdxMemData>();
 }
 
 TdxMemData* TcxGridDataController::dataSet() const {
-    if (dataSetBound_) return DataSource ? DataSource->DataSet : nullptr;
+    if (dataSetBound_)
+        return DataSource ? DataSource->DataSet : nullptr;
     return ownTable_.get();
 }
 
@@ -30,7 +32,8 @@ const std::vector<size_t>& TcxGridDataController::viewRows() const {
     }
     rows_.clear();
     for (size_t row = 0; row < table->rowCount(); ++row) {
-        if (table->accepts(row) && Filter.accepts(*table, row)) rows_.push_back(row);
+        if (table->accepts(row) && Filter.accepts(*table, row))
+            rows_.push_back(row);
     }
     cachedTable_ = table;
     cachedTableVersion_ = table->version();
@@ -47,21 +50,24 @@ TcxGridColumn& TcxCustomGridTableView::addColumn(std::unique_ptr<TcxGridColumn> 
 
 int TcxCustomGridTableView::indexOf(const TcxGridColumn& column) const {
     for (size_t i = 0; i < columns_.size(); ++i) {
-        if (columns_[i].get() == &column) return static_cast<int>(i);
+        if (columns_[i].get() == &column)
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 int TcxCustomGridTableView::VisibleColumnCount() const {
-    return static_cast<int>(std::count_if(columns_.begin(), columns_.end(),
-                                          [](const auto& c) { return c->Visible; }));
+    return static_cast<int>(
+        std::count_if(columns_.begin(), columns_.end(), [](const auto& c) { return c->Visible; }));
 }
 
 TcxGridColumn& TcxCustomGridTableView::VisibleColumns(int visibleIndex) const {
     int seen = 0;
     for (const auto& column : columns_) {
-        if (!column->Visible) continue;
-        if (seen++ == visibleIndex) return *column;
+        if (!column->Visible)
+            continue;
+        if (seen++ == visibleIndex)
+            return *column;
     }
     throw std::out_of_range("visible column index out of range");
 }
@@ -78,7 +84,8 @@ void TcxCustomGridTableView::moveColumn(int fromIndex, int toIndex) {
 
 TcxGridColumn* TcxCustomGridTableView::columnByFieldName(const std::string& fieldName) const {
     for (const auto& column : columns_) {
-        if (column->DataBinding.FieldName == fieldName) return column.get();
+        if (column->DataBinding.FieldName == fieldName)
+            return column.get();
     }
     return nullptr;
 }
@@ -86,7 +93,8 @@ TcxGridColumn* TcxCustomGridTableView::columnByFieldName(const std::string& fiel
 std::vector<const TcxGridColumn*> TcxCustomGridTableView::columnsInDisplayOrder() const {
     std::vector<const TcxGridColumn*> result;
     for (const auto& column : columns_) {
-        if (column->Visible) result.push_back(column.get());
+        if (column->Visible)
+            result.push_back(column.get());
     }
     return result;
 }
@@ -95,25 +103,31 @@ std::string TcxCustomGridTableView::clipboardText(bool copyAll) const {
     const auto columns = columnsInDisplayOrder();
     std::string text;
     auto dropFinalTab = [&] {
-        if (!columns.empty()) text.pop_back();
+        if (!columns.empty())
+            text.pop_back();
     };
     if (OptionsBehavior.CopyCaptionsToClipboard) {
-        for (const auto* column : columns) text += column->caption() + '\t';
+        for (const auto* column : columns)
+            text += column->caption() + '\t';
         dropFinalTab();
         text += "\r\n";
     }
     auto writeRow = [&](size_t row) {
-        if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") != 0) text += "\r\n";
-        for (const auto* column : columns) text += column->displayText(row) + '\t';
+        if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") != 0)
+            text += "\r\n";
+        for (const auto* column : columns)
+            text += column->displayText(row) + '\t';
         dropFinalTab();
     };
     const auto& rows = DataController.viewRows();
     if (copyAll) {
-        for (size_t row : rows) writeRow(row);
+        for (size_t row : rows)
+            writeRow(row);
     } else {
         for (size_t row : rows) {
             const auto& selected = DataController.SelectedRecords;
-            if (std::find(selected.begin(), selected.end(), row) != selected.end()) writeRow(row);
+            if (std::find(selected.begin(), selected.end(), row) != selected.end())
+                writeRow(row);
         }
     }
     return text;
@@ -130,7 +144,8 @@ TcxGridColumn& TcxGridTableView::CreateColumn() {
 // ---- banded table views ----
 
 TcxGridBandedColumn& TcxGridBandedTableView::CreateColumn() {
-    return static_cast<TcxGridBandedColumn&>(addColumn(std::make_unique<TcxGridBandedColumn>(*this)));
+    return static_cast<TcxGridBandedColumn&>(
+        addColumn(std::make_unique<TcxGridBandedColumn>(*this)));
 }
 
 TcxGridBand& TcxGridBandedTableView::addBand(std::string caption) {
@@ -145,11 +160,11 @@ std::vector<const TcxGridBand*> TcxGridBandedTableView::bottomBandsInDisplayOrde
     std::vector<const TcxGridBand*> result;
     std::function<void(int)> visit = [&](int parent) {
         for (const auto& band : bands_) {
-            if (band->Position.BandIndex != parent || !band->Visible) continue;
-            const bool hasChildren =
-                std::any_of(bands_.begin(), bands_.end(), [&](const auto& other) {
-                    return other->Position.BandIndex == band->Index;
-                });
+            if (band->Position.BandIndex != parent || !band->Visible)
+                continue;
+            const bool hasChildren = std::any_of(
+                bands_.begin(), bands_.end(),
+                [&](const auto& other) { return other->Position.BandIndex == band->Index; });
             if (hasChildren) {
                 visit(band->Index);
             } else {
@@ -165,12 +180,14 @@ int TcxGridBandedTableView::bandWidth(int bandIndex) const {
     int width = 0;
     for (int i = 0; i < ColumnCount(); ++i) {
         const auto& column = static_cast<const TcxGridBandedColumn&>(Columns(i));
-        if (column.Visible && column.Position.BandIndex == bandIndex && column.Position.RowIndex == 0) {
+        if (column.Visible && column.Position.BandIndex == bandIndex &&
+            column.Position.RowIndex == 0) {
             width += column.Width;
         }
     }
     for (const auto& band : bands_) {
-        if (band->Position.BandIndex == bandIndex && band->Visible) width += bandWidth(band->Index);
+        if (band->Position.BandIndex == bandIndex && band->Visible)
+            width += bandWidth(band->Index);
     }
     return width;
 }
@@ -181,7 +198,8 @@ std::vector<const TcxGridColumn*> TcxGridBandedTableView::columnsInDisplayOrder(
         std::vector<const TcxGridBandedColumn*> inBand;
         for (int i = 0; i < ColumnCount(); ++i) {
             const auto& column = static_cast<const TcxGridBandedColumn&>(Columns(i));
-            if (column.Visible && column.Position.BandIndex == band->Index) inBand.push_back(&column);
+            if (column.Visible && column.Position.BandIndex == band->Index)
+                inBand.push_back(&column);
         }
         std::stable_sort(inBand.begin(), inBand.end(), [](const auto* a, const auto* b) {
             if (a->Position.RowIndex != b->Position.RowIndex) {
@@ -199,7 +217,8 @@ std::vector<const TcxGridColumn*> TcxGridBandedTableView::columnsInDisplayOrder(
 TcxGridLevel& TcxGrid::addLevel() {
     levels_.push_back(std::make_unique<TcxGridLevel>());
     levels_.back()->Grid = this;
-    if (!ActiveLevel) ActiveLevel = levels_.back().get();
+    if (!ActiveLevel)
+        ActiveLevel = levels_.back().get();
     return *levels_.back();
 }
 

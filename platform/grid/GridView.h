@@ -20,7 +20,7 @@ namespace platform::grid {
 class TcxGridLevel;
 
 class TcxCustomGridView {
-public:
+  public:
     virtual ~TcxCustomGridView() = default;
     std::string Name;
     TcxGridLevel* Level = nullptr;
@@ -33,7 +33,7 @@ struct TDataSource {
 };
 
 class TcxGridDataController {
-public:
+  public:
     explicit TcxGridDataController(bool dataSetBound);
     TcxGridDataController(const TcxGridDataController&) = delete;
     TcxGridDataController& operator=(const TcxGridDataController&) = delete;
@@ -58,7 +58,7 @@ public:
         bool GridMode = false;
     } DataModeController;
 
-private:
+  private:
     bool dataSetBound_;
     std::unique_ptr<TdxMemData> ownTable_;
     mutable std::vector<size_t> rows_;
@@ -79,12 +79,12 @@ struct TcxGridTableDataCellViewInfo {
 };
 
 class TcxCustomGridTableView;
-using CustomDrawCellHandler = std::function<void(TcxCustomGridTableView& view, TcxCanvas& canvas,
-                                                 const TcxGridTableDataCellViewInfo& cell,
-                                                 bool& done)>;
+using CustomDrawCellHandler =
+    std::function<void(TcxCustomGridTableView& view, TcxCanvas& canvas,
+                       const TcxGridTableDataCellViewInfo& cell, bool& done)>;
 
 class TcxCustomGridTableView : public TcxCustomGridView {
-public:
+  public:
     explicit TcxCustomGridTableView(bool dataSetBound) : DataController(dataSetBound) {}
 
     int ColumnCount() const { return static_cast<int>(columns_.size()); }
@@ -142,24 +142,24 @@ public:
 
     CustomDrawCellHandler OnCustomDrawCell;
 
-protected:
+  protected:
     TcxGridColumn& addColumn(std::unique_ptr<TcxGridColumn> column);
 
-private:
+  private:
     std::vector<std::unique_ptr<TcxGridColumn>> columns_;
 };
 
 class TcxGridTableView : public TcxCustomGridTableView {
-public:
+  public:
     TcxGridTableView() : TcxCustomGridTableView(false) {}
     TcxGridColumn& CreateColumn();
 
-protected:
+  protected:
     explicit TcxGridTableView(bool dataSetBound) : TcxCustomGridTableView(dataSetBound) {}
 };
 
 class TcxGridBand {
-public:
+  public:
     std::string Caption;
     bool Visible = true;
     struct {
@@ -172,7 +172,7 @@ public:
 };
 
 class TcxGridBandedTableView : public TcxGridTableView {
-public:
+  public:
     TcxGridBandedTableView() : TcxGridTableView(false) {}
     TcxGridBandedColumn& CreateColumn();
 
@@ -190,35 +190,35 @@ public:
         bool BandHeaders = true;
     } OptionsViewBands;
 
-protected:
+  protected:
     explicit TcxGridBandedTableView(bool dataSetBound) : TcxGridTableView(dataSetBound) {}
 
-private:
+  private:
     std::vector<std::unique_ptr<TcxGridBand>> bands_;
 };
 
 // The data-bound views read a table through a data source.
 class TcxGridDBTableView : public TcxGridTableView {
-public:
+  public:
     TcxGridDBTableView() : TcxGridTableView(true) {}
 };
 
 class TcxGridDBBandedTableView : public TcxGridBandedTableView {
-public:
+  public:
     TcxGridDBBandedTableView() : TcxGridBandedTableView(true) {}
 };
 
 class TcxGrid;
 
 class TcxGridLevel {
-public:
+  public:
     TcxCustomGridView* GridView = nullptr;
     TcxGrid* Grid = nullptr;
 };
 
 // A grid control: levels, each showing one view; the active level's view is on screen.
 class TcxGrid {
-public:
+  public:
     TcxGridLevel& addLevel();
     // Takes ownership of `view` and shows it on `level`.
     template <class View>
@@ -234,7 +234,7 @@ public:
     TcxCustomGridView* activeView() const { return ActiveLevel ? ActiveLevel->GridView : nullptr; }
     std::string Name;
 
-private:
+  private:
     std::vector<std::unique_ptr<TcxGridLevel>> levels_;
     std::vector<std::unique_ptr<TcxCustomGridView>> views_;
 };

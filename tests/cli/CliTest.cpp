@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 
 #include "cli/CliOptions.h"
 #include "cli/ConsoleText.h"
@@ -29,7 +29,8 @@ Outcome runTool(const std::string& arguments, const test::TempDir& dir) {
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
     size_t got = 0;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) outcome.out.append(buffer.data(), got);
+    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        outcome.out.append(buffer.data(), got);
     outcome.status = WEXITSTATUS(pclose(pipe));
     std::ifstream err(errFile);
     outcome.err.assign(std::istreambuf_iterator<char>(err), {});
@@ -43,14 +44,18 @@ TEST(ClipboardTextForConsole, WritesUtf8WithLineFeeds) {
 }
 
 TEST(ParseCommandLine, AcceptsTheDocumentedOptionsOnly) {
-    const auto parsed = parseCommandLine({"--page", "ranking", "--changed-only", "--first-12", "a", "b"});
+    const auto parsed =
+        parseCommandLine({"--page", "ranking", "--changed-only", "--first-12", "a", "b"});
     ASSERT_TRUE(parsed.options);
     EXPECT_EQ(parsed.options->page, workflow::Page::Redosled);
     EXPECT_TRUE(parsed.options->changedOnly);
     EXPECT_TRUE(parsed.options->firstTwelve);
     EXPECT_EQ(parsed.options->newFile, "b");
-    for (const std::vector<std::string>& bad :
-         {std::vector<std::string>{"a"}, {"a", "b", "c"}, {"--page", "x", "a", "b"}, {"--page"}, {"--bogus", "a", "b"}}) {
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"a"},
+                                                {"a", "b", "c"},
+                                                {"--page", "x", "a", "b"},
+                                                {"--page"},
+                                                {"--bogus", "a", "b"}}) {
         EXPECT_FALSE(parseCommandLine(bad).options);
     }
     EXPECT_TRUE(parseCommandLine({"--", "-a", "b"}).options);
@@ -64,11 +69,14 @@ TEST(StanjomerCli, PrintsTheChosenGridAndReportsByExitStatus) {
 
     Outcome changes = runTool(oldFile + " " + newFile, dir);
     EXPECT_EQ(changes.status, 0) << changes.err;
-    EXPECT_TRUE(changes.out.starts_with("Akcionar\tStaro\tNovo\tRazlika\tAkcionar\tStaro\tNovo\tRazlika\n"
-                                        "INVESTICIONA GRUPA SAVA A.D.\t\t12.000\t12.000\tOBRADOVI\xc4\x86 MILAN\t9.800\t\t-9.800\n"))
+    EXPECT_TRUE(
+        changes.out.starts_with("Akcionar\tStaro\tNovo\tRazlika\tAkcionar\tStaro\tNovo\tRazlika\n"
+                                "INVESTICIONA GRUPA SAVA A.D.\t\t12.000\t12.000\tOBRADOVI\xc4\x86 "
+                                "MILAN\t9.800\t\t-9.800\n"))
         << changes.out;
 
-    Outcome ranking = runTool("--page ranking --changed-only --first-12 " + oldFile + " " + newFile, dir);
+    Outcome ranking =
+        runTool("--page ranking --changed-only --first-12 " + oldFile + " " + newFile, dir);
     EXPECT_EQ(ranking.status, 0);
     EXPECT_EQ(std::count(ranking.out.begin(), ranking.out.end(), '\n'), 13);
 
@@ -79,7 +87,8 @@ TEST(StanjomerCli, PrintsTheChosenGridAndReportsByExitStatus) {
 
     Outcome noTable = runTool("'" + empty.string() + "' " + newFile, dir);
     EXPECT_EQ(noTable.status, 3);
-    EXPECT_NE(noTable.err.find("Datoteka ne sadr\xc5\xbei tabelu akcionara: " + empty.string()), std::string::npos);
+    EXPECT_NE(noTable.err.find("Datoteka ne sadr\xc5\xbei tabelu akcionara: " + empty.string()),
+              std::string::npos);
     EXPECT_FALSE(noTable.out.empty());
 
     Outcome missing = runTool("'' " + newFile, dir);

@@ -33,7 +33,8 @@ TEST(NumberDuplicates, NumbersEachOccurrenceOfARepeatedName) {
     TMy_FirmaArray list = holders({{"A", 1}, {"B", 1}, {"A", 2}, {"C", 1}, {"A", 3}, {"B", 9}});
     NumberDuplicates(list);
     std::vector<std::int32_t> numbers;
-    for (const auto& e : list) numbers.push_back(e.DupNo);
+    for (const auto& e : list)
+        numbers.push_back(e.DupNo);
     EXPECT_EQ(numbers, (std::vector<std::int32_t>{1, 1, 2, 0, 3, 2}));
 }
 
@@ -45,10 +46,12 @@ TEST(CompareFirmaArrays, PairsAsTheFullWalkDoes) {
         const char* buyers;
         const char* sellers;
     } cases[] = {
-        {"identical lists", holders({{"A", 10}, {"B", 20}}), holders({{"A", 10}, {"B", 20}}), "", ""},
+        {"identical lists", holders({{"A", 10}, {"B", 20}}), holders({{"A", 10}, {"B", 20}}), "",
+         ""},
         {"holder left and holder at zero are both sellers", holders({{"A", 10}, {"B", 20}}),
          holders({{"B", 0}}), "", "B:20>0 A:10>0 "},
-        {"only new, and only new with zero", holders({}), holders({{"N", 5}, {"Z", 0}}), "N:0>5 ", ""},
+        {"only new, and only new with zero", holders({}), holders({{"N", 5}, {"Z", 0}}), "N:0>5 ",
+         ""},
         {"once old, twice new, no equal count", holders({{"A", 10}}), holders({{"A", 3}, {"A", 4}}),
          "A:0>4 A:0>3 ", "A:10>0 "},
         {"two new partners: the later one decides", holders({{"A", 10}, {"A", 7}}),
@@ -84,7 +87,8 @@ TEST(CompareFirmaArrays, MatchesTheQuadraticWalkOnRandomLists) {
             for (int i = 0; i < length; ++i) {
                 TMy_FirmaRecord r;
                 r.Ord = std::uniform_int_distribution<int>(0, 3)(random) == 0 ? 0 : i + 1;
-                r.Name = std::string(1, static_cast<char>('A' + std::uniform_int_distribution<int>(0, 5)(random)));
+                r.Name = std::string(
+                    1, static_cast<char>('A' + std::uniform_int_distribution<int>(0, 5)(random)));
                 r.Cnt = std::uniform_int_distribution<std::int32_t>(0, 4)(random) * 100;
                 list.push_back(r);
             }

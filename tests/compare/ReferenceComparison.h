@@ -15,17 +15,20 @@ inline void numberDuplicates(TMy_FirmaArray& list) {
                 found = true;
             }
         }
-        if (found || list[i].DupNo > 0) ++list[i].DupNo;
+        if (found || list[i].DupNo > 0)
+            ++list[i].DupNo;
     }
 }
 
 inline void sortPromene(TMy_PromeneArray& list, int direction) {
-    if (list.size() < 2) return;
+    if (list.size() < 2)
+        return;
     for (size_t i = 0; i + 1 < list.size(); ++i) {
         for (size_t j = i; j < list.size(); ++j) {
             const bool exchange = direction >= 0 ? list[i].NumDiff < list[j].NumDiff
                                                  : list[i].NumDiff > list[j].NumDiff;
-            if (exchange) std::swap(list[i], list[j]);
+            if (exchange)
+                std::swap(list[i], list[j]);
         }
     }
 }
@@ -36,8 +39,10 @@ inline ComparisonResult compareFirmaArrays(TMy_FirmaArray& oldList, TMy_FirmaArr
     ComparisonResult result;
     auto add = [&](const std::string& name, std::int32_t numOld, std::int32_t numNew) {
         const std::int64_t d = std::int64_t{numNew} - numOld;
-        if (d > 0) result.buyers.push_back({name, numOld, numNew, d});
-        if (d < 0) result.sellers.push_back({name, numOld, numNew, d});
+        if (d > 0)
+            result.buyers.push_back({name, numOld, numNew, d});
+        if (d < 0)
+            result.sellers.push_back({name, numOld, numNew, d});
     };
     for (auto& o : oldList) {
         std::int32_t h = 0;
@@ -54,7 +59,8 @@ inline ComparisonResult compareFirmaArrays(TMy_FirmaArray& oldList, TMy_FirmaArr
         add(o.Name, o.Cnt, h);
     }
     for (const auto& n : newList) {
-        if (!n.Paired) add(n.Name, 0, n.Cnt);
+        if (!n.Paired)
+            add(n.Name, 0, n.Cnt);
     }
     sortPromene(result.buyers, 1);
     sortPromene(result.sellers, -1);

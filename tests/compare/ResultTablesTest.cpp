@@ -42,7 +42,8 @@ TEST(FillPromene, PairsBuyersWithSellersAndLeavesZerosEmpty) {
     EXPECT_EQ(rowText(table, 1),
               "Name1= Num1old=null Num1new=null Num1diff=null Name2=LESS Num2old=9 Num2new=4 "
               "Num2diff=-5 RecNumber=2 ");
-    EXPECT_FALSE(platform::isNull(table.value(1, table.fieldIndex("Name1"))));  // empty text, not null
+    EXPECT_FALSE(
+        platform::isNull(table.value(1, table.fieldIndex("Name1"))));  // empty text, not null
 }
 
 TEST(FillRedosled, ListsNewHoldersThenThoseWhoLeftWithChangeNumbers) {
@@ -55,12 +56,19 @@ TEST(FillRedosled, ListsNewHoldersThenThoseWhoLeftWithChangeNumbers) {
     CompareFirmaArrays(oldList, newList);
     FillRedosled(table, newList, oldList);
     ASSERT_EQ(table.rowCount(), 5u);
-    EXPECT_EQ(rowText(table, 0), "Name=UP Num1=3 Num2=1 Shares1=1 Shares2=3 SharesDiff=2 RecNumber=1 RecNumDiff=1 ");
-    EXPECT_EQ(rowText(table, 1), "Name=SAME Num1=1 Num2=2 Shares1=10 Shares2=10 SharesDiff=0 RecNumber=2 RecNumDiff=null ");
-    EXPECT_EQ(rowText(table, 2), "Name=NEW Num1=0 Num2=3 Shares1=0 Shares2=6 SharesDiff=6 RecNumber=3 RecNumDiff=2 ");
-    EXPECT_EQ(rowText(table, 3), "Name=GONE Num1=2 Num2=0 Shares1=4 Shares2=0 SharesDiff=-4 RecNumber=4 RecNumDiff=3 ");
+    EXPECT_EQ(rowText(table, 0),
+              "Name=UP Num1=3 Num2=1 Shares1=1 Shares2=3 SharesDiff=2 RecNumber=1 RecNumDiff=1 ");
+    EXPECT_EQ(
+        rowText(table, 1),
+        "Name=SAME Num1=1 Num2=2 Shares1=10 Shares2=10 SharesDiff=0 RecNumber=2 RecNumDiff=null ");
+    EXPECT_EQ(rowText(table, 2),
+              "Name=NEW Num1=0 Num2=3 Shares1=0 Shares2=6 SharesDiff=6 RecNumber=3 RecNumDiff=2 ");
+    EXPECT_EQ(
+        rowText(table, 3),
+        "Name=GONE Num1=2 Num2=0 Shares1=4 Shares2=0 SharesDiff=-4 RecNumber=4 RecNumDiff=3 ");
     EXPECT_EQ(rowText(table, 4),
-              "Name=GONE WITH NOTHING Num1=4 Num2=0 Shares1=0 Shares2=0 SharesDiff=0 RecNumber=5 RecNumDiff=null ");
+              "Name=GONE WITH NOTHING Num1=4 Num2=0 Shares1=0 Shares2=0 SharesDiff=0 RecNumber=5 "
+              "RecNumDiff=null ");
 }
 
 // A name is not cut at 40 characters: two custody accounts of one bank differ only at the end.
@@ -84,7 +92,8 @@ TEST(ResultTables, HoldTheExactDifferenceOfExtremeHoldings) {
     definePromeneTable(promene);
     promene.Open();
     FillPromene(promene, {{"A", INT32_MIN, INT32_MAX, 4294967295LL}}, {});
-    EXPECT_EQ(platform::grid::fieldText(promene.value(0, promene.fieldIndex("Num1diff"))), "4294967295");
+    EXPECT_EQ(platform::grid::fieldText(promene.value(0, promene.fieldIndex("Num1diff"))),
+              "4294967295");
 
     TdxMemData redosled;
     defineRedosledTable(redosled);
@@ -93,7 +102,8 @@ TEST(ResultTables, HoldTheExactDifferenceOfExtremeHoldings) {
     entry.PairOrd = 1;
     entry.PairCnt = INT32_MAX;
     FillRedosled(redosled, {entry}, {});
-    EXPECT_EQ(std::get<double>(redosled.value(0, redosled.fieldIndex("SharesDiff"))), -4294967295.0);
+    EXPECT_EQ(std::get<double>(redosled.value(0, redosled.fieldIndex("SharesDiff"))),
+              -4294967295.0);
 }
 
 }  // namespace

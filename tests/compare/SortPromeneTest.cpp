@@ -10,19 +10,22 @@ namespace {
 
 TMy_PromeneArray changes(std::initializer_list<std::pair<const char*, std::int64_t>> entries) {
     TMy_PromeneArray list;
-    for (const auto& [name, diff] : entries) list.push_back({name, 0, 0, diff});
+    for (const auto& [name, diff] : entries)
+        list.push_back({name, 0, 0, diff});
     return list;
 }
 
 std::string names(const TMy_PromeneArray& list) {
     std::string out;
-    for (const auto& e : list) out += e.Name;
+    for (const auto& e : list)
+        out += e.Name;
     return out;
 }
 
 std::vector<std::pair<std::string, std::int64_t>> flatten(const TMy_PromeneArray& list) {
     std::vector<std::pair<std::string, std::int64_t>> out;
-    for (const auto& e : list) out.emplace_back(e.Name, e.NumDiff);
+    for (const auto& e : list)
+        out.emplace_back(e.Name, e.NumDiff);
     return out;
 }
 
@@ -36,8 +39,8 @@ TEST(SortPromene, KeepsTheExchangeProceduresOrderForEqualChanges) {
         {changes({{"P", 100}, {"Q", 100}, {"R", 200}}), 1, "RQP"},
         {changes({{"P", 100}, {"Q", 200}, {"R", 100}}), 1, "QPR"},
         {changes({{"P", 5}}), 1, "P"},
-        {changes({{"P", 1}, {"Q", 2}}), 0, "QP"},    // 0 orders as 1
-        {changes({{"P", 2}, {"Q", 1}}), -7, "QP"},   // any negative orders as -1
+        {changes({{"P", 1}, {"Q", 2}}), 0, "QP"},   // 0 orders as 1
+        {changes({{"P", 2}, {"Q", 1}}), -7, "QP"},  // any negative orders as -1
     };
     for (auto& c : cases) {
         SortPromene(c.list, c.direction);
@@ -49,7 +52,8 @@ TEST(SortPromene, KeepsTheExchangeProceduresOrderForEqualChanges) {
 TEST(SortPromene, MatchesTheExchangeProcedureOnAllShortLists) {
     for (size_t length = 0; length <= 7; ++length) {
         size_t combinations = 1;
-        for (size_t i = 0; i < length; ++i) combinations *= 3;
+        for (size_t i = 0; i < length; ++i)
+            combinations *= 3;
         for (size_t code = 0; code < combinations; ++code) {
             TMy_PromeneArray list;
             size_t rest = code;

@@ -40,7 +40,8 @@ struct BandedFixture {
 
 TEST(GridView, CopiesColumnsBandByBandInDisplayOrder) {
     BandedFixture f;
-    EXPECT_EQ(f.view.clipboardText(true), "Alpha\tB\tGamma\r\nr1\t1000\t1\r\nr2\t2000\t2\r\nr3\t3000\t3\r\nr4\t4000\t4");
+    EXPECT_EQ(f.view.clipboardText(true),
+              "Alpha\tB\tGamma\r\nr1\t1000\t1\r\nr2\t2000\t2\r\nr3\t3000\t3\r\nr4\t4000\t4");
 }
 
 TEST(GridView, ShowsRowsThatBothTheTableAndTheViewFilterAccept) {
@@ -53,9 +54,11 @@ TEST(GridView, ShowsRowsThatBothTheTableAndTheViewFilterAccept) {
     auto& filter = f.view.DataController.Filter;
     filter.BeginUpdate();
     filter.Root.Clear();
-    filter.Root.AddItem(f.view.columnByFieldName("C"), TcxFilterOperatorKind::foLessEqual, std::int64_t{3}, "");
+    filter.Root.AddItem(f.view.columnByFieldName("C"), TcxFilterOperatorKind::foLessEqual,
+                        std::int64_t{3}, "");
     filter.EndUpdate();
-    EXPECT_EQ(f.view.DataController.viewRows(), (std::vector<size_t>{0, 2, 3}));  // filter still off
+    EXPECT_EQ(f.view.DataController.viewRows(),
+              (std::vector<size_t>{0, 2, 3}));  // filter still off
     filter.setActive(true);
     EXPECT_EQ(f.view.DataController.viewRows(), (std::vector<size_t>{0, 2}));
     filter.setActive(false);
@@ -69,7 +72,8 @@ TEST(GridView, CopiesAfterAMovedColumnAndOnlyTheCaptionLineWhenEmpty) {
     table.addField("X", TFieldType::ftInteger, "Ex");
     table.addField("Y", TFieldType::ftString, "Why");
     table.Open();
-    for (const char* field : {"X", "Y"}) view.CreateColumn().DataBinding.FieldName = field;
+    for (const char* field : {"X", "Y"})
+        view.CreateColumn().DataBinding.FieldName = field;
     view.moveColumn(1, 0);
     EXPECT_EQ(view.Columns(0).Index(), 0);
     EXPECT_EQ(view.Columns(0).caption(), "Why");

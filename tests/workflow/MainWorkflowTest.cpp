@@ -27,7 +27,7 @@ std::string page(const std::vector<std::pair<std::string, int>>& holders) {
 }
 
 class MainWorkflowTest : public ::testing::Test {
-protected:
+  protected:
     MainWorkflowTest() : main(host) {
         platform::setThousandsSeparator(".");
         platform::setClipboardBackend(&clipboard);
@@ -46,7 +46,8 @@ protected:
         return clipboard.text();
     }
     static size_t lines(const std::string& text) {
-        return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + (text.empty() ? 0 : 1);
+        return static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) +
+               (text.empty() ? 0 : 1);
     }
 
     test::RecordingHost host;
@@ -65,7 +66,9 @@ TEST_F(MainWorkflowTest, ChecksBothNamesBeforeEitherFileAndFocusesTheFieldConcer
         {missing, "", {"warning: Nije izabrana datoteka.", "focus: editFile2"}},
         {missing, kNewSample, {"error: Datoteka ne postoji.", "focus: editFile1"}},
         {kOldSample, dir.path(), {"error: Datoteka ne postoji.", "focus: editFile2"}},  // a folder
-        {" ", kNewSample, {"error: Datoteka ne postoji.", "focus: editFile1"}},        // blanks are a name
+        {" ",
+         kNewSample,
+         {"error: Datoteka ne postoji.", "focus: editFile1"}},  // blanks are a name
     };
     for (const auto& c : cases) {
         host.events.clear();
@@ -114,9 +117,12 @@ TEST_F(MainWorkflowTest, AFileRemovedBeforeTheReadLeavesBothTablesEmptyAndTheCur
 
 // A page without a shareholder table is reported, not taken for "no differences".
 TEST_F(MainWorkflowTest, ReportsAPageWithoutAShareholderTable) {
-    const auto empty = dir.write("empty.htm", "<html>Stranica nije prona\xf0" "ena</html>");
+    const auto empty = dir.write("empty.htm",
+                                 "<html>Stranica nije prona\xf0"
+                                 "ena</html>");
     run(empty, empty);
-    const std::string warning = "warning: Datoteka ne sadr\x9ei tabelu akcionara: " + empty.string();
+    const std::string warning =
+        "warning: Datoteka ne sadr\x9ei tabelu akcionara: " + empty.string();
     EXPECT_EQ(host.events, (Events{"cursor: hourglass", "cursor: normal", "focus: gridPromene",
                                    "commands: enabled", warning, warning}));
     host.events.clear();
@@ -173,11 +179,13 @@ TEST_F(MainWorkflowTest, RankingGridShowsZerosAsDashOrNothingAndColoursChangedRo
     const auto newFile = dir.write("new.htm", page({{"B", 5}, {"A", 12}, {"N", 3}}));
     run(oldFile, newFile);
     auto& view = *main.grids.viewRedosled;
-    auto shown = [&](const char* field, size_t row) { return view.columnByFieldName(field)->shownText(row); };
-    EXPECT_EQ(shown("SharesDiff", 0), "");   // B unchanged
-    EXPECT_EQ(shown("Num1", 2), "-");        // N is new
+    auto shown = [&](const char* field, size_t row) {
+        return view.columnByFieldName(field)->shownText(row);
+    };
+    EXPECT_EQ(shown("SharesDiff", 0), "");  // B unchanged
+    EXPECT_EQ(shown("Num1", 2), "-");       // N is new
     EXPECT_EQ(shown("Shares1", 2), "-");
-    EXPECT_EQ(shown("Num2", 3), "-");        // C left
+    EXPECT_EQ(shown("Num2", 3), "-");  // C left
     EXPECT_EQ(shown("Shares2", 3), "-");
     EXPECT_EQ(shown("SharesDiff", 3), "-7");
 

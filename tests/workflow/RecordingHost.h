@@ -9,7 +9,7 @@
 namespace test {
 
 class RecordingHost : public workflow::WorkflowHost {
-public:
+  public:
     void showMessage(workflow::MessageKind kind, const std::string& text) override {
         const char* prefix = kind == workflow::MessageKind::Warning ? "warning: "
                              : kind == workflow::MessageKind::Error ? "error: "
@@ -29,8 +29,10 @@ public:
     }
     bool selectExcelFile(std::filesystem::path& fileName, bool& openAfter) override {
         events.push_back("save dialog: " + fileName.string());
-        if (!confirmSave) return false;
-        if (!savedName.empty()) fileName = savedName;
+        if (!confirmSave)
+            return false;
+        if (!savedName.empty())
+            fileName = savedName;
         openAfter = openAfterSave;
         return true;
     }
