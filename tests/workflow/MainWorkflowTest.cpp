@@ -145,7 +145,9 @@ TEST_F(MainWorkflowTest, CopiesTheFirstTwelveRowsOfWhatTheGridShowsAndThenShowsA
     EXPECT_EQ(lines(changed), 13u);
     EXPECT_EQ(changed.find("\t0\r\n"), std::string::npos);
     EXPECT_NE(changed.find("INVESTICIONA GRUPA SAVA"), std::string::npos);  // the 12th changed row
-    EXPECT_EQ(changed.find("MILO\x8aEVI\xc6 BRANKO"), std::string::npos);  // the 13th
+    EXPECT_EQ(changed.find("MILO\x8a"
+                           "EVI\xc6 BRANKO"),
+              std::string::npos);  // the 13th
 
     main.menuClipboard_SveClick();
     EXPECT_EQ(lines(copy()), 21u);
