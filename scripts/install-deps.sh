@@ -16,6 +16,7 @@ packages=(
   fonts-dejavu-core
   # benchmarks: peak memory, and the two peer writers
   time python3-xlwt libspreadsheet-writeexcel-perl
+  libole-storage-lite-perl                      # lets WriteExcel write files over 7 MB
 )
 
 missing=()
