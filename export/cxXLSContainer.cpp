@@ -112,7 +112,7 @@ void putChain(HeadBuffer& h, std::uint32_t tableSector, std::uint32_t first, std
         std::uint32_t sector = tableSector;
         std::size_t index = entry;
         if (spanTables) {
-            sector = FatSectorLocation(entry / kEntriesPerFatSector);
+            sector = FatSectorLocation(static_cast<std::uint32_t>(entry / kEntriesPerFatSector));
             index = entry % kEntriesPerFatSector;
         }
         h.Put32(HeadBuffer::Entry(sector, index), k + 1 < count ? entry + 1 : kEndOfChain);
@@ -133,8 +133,9 @@ void putLargeLayout(HeadBuffer& h, const TcxContainerLayout& l) {
     for (std::uint32_t k = 0; k < l.FatSectors; ++k)
         h.FillSector(FatSectorLocation(k), kFreeSector);
     auto setFat = [&h](std::uint32_t sector, std::int64_t value) {
-        h.Put32(HeadBuffer::Entry(FatSectorLocation(sector / kEntriesPerFatSector),
-                                  sector % kEntriesPerFatSector),
+        h.Put32(HeadBuffer::Entry(
+                    FatSectorLocation(static_cast<std::uint32_t>(sector / kEntriesPerFatSector)),
+                    sector % kEntriesPerFatSector),
                 value);
     };
     for (std::uint32_t k = 0; k < l.FatSectors; ++k)

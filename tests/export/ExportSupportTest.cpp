@@ -23,6 +23,7 @@ TEST(ExportHash, OfNothingIsZero) {
     EXPECT_EQ(ExportHash("", 0), 0u);
 }
 
+// Packed fields are compared by value (unary +): a reference to one may be misaligned.
 TEST(DefaultExportStyle, HoldsTheStandardLook) {
     const TcxExportCellStyle& d = DefaultExportStyle();
     EXPECT_EQ(d.Alignment, 1);
@@ -30,17 +31,17 @@ TEST(DefaultExportStyle, HoldsTheStandardLook) {
     for (std::size_t i = 6; i < kFontFaceSize; ++i)
         EXPECT_EQ(d.FontFace[i], 0) << i;
     EXPECT_EQ(d.FontFlags, 0);
-    EXPECT_EQ(d.TextColor, 0x000000);
-    EXPECT_EQ(d.PointSize, 8);
-    EXPECT_EQ(d.CharacterSet, 0);
-    for (const TcxExportEdge& edge : d.Edges) {
+    EXPECT_EQ(+d.TextColor, 0x000000);
+    EXPECT_EQ(+d.PointSize, 8);
+    EXPECT_EQ(+d.CharacterSet, 0);
+    for (const TcxExportEdge edge : d.Edges) {
         EXPECT_FALSE(edge.Omitted);
-        EXPECT_EQ(edge.LineWidth, 1);
-        EXPECT_EQ(edge.LineColor, 0xA0A0A0);
+        EXPECT_EQ(+edge.LineWidth, 1);
+        EXPECT_EQ(+edge.LineColor, 0xA0A0A0);
     }
     EXPECT_EQ(d.FillPattern, 1);
-    EXPECT_EQ(d.FillColor, 0xFFFFFF);
-    EXPECT_EQ(d.PatternColor, 0);
+    EXPECT_EQ(+d.FillColor, 0xFFFFFF);
+    EXPECT_EQ(+d.PatternColor, 0);
 }
 
 TEST(SystemColors, StandardWindowsColours) {
@@ -130,9 +131,9 @@ TEST_F(StyleRegistryTest, SameRecordTwiceGivesSameIndexAndSetsChecksum) {
     const std::int32_t checksum = a.Checksum;
     EXPECT_EQ(static_cast<std::uint32_t>(checksum), ExportHash(&a, kStyleIdentityBytes));
     TcxExportCellStyle b = xlstest::BaseStyle();
-    EXPECT_EQ(b.Checksum, 0);
+    EXPECT_EQ(+b.Checksum, 0);
     EXPECT_EQ(registry->Intern(b), 0);
-    EXPECT_EQ(b.Checksum, checksum);
+    EXPECT_EQ(+b.Checksum, checksum);
     EXPECT_EQ(registry->EntryCount(), 1);
 }
 
