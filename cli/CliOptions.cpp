@@ -3,13 +3,16 @@
 namespace cli {
 
 const char* const kUsage =
-    "usage: stanjomer-cli [--page changes|ranking] [--changed-only] [--first-12] OLD NEW\n"
+    "usage: stanjomer-cli [--page changes|ranking] [--changed-only] [--first-12] [--xls FILE] OLD "
+    "NEW\n"
     "  Compares two saved register pages (OLD and NEW state) and prints the chosen result\n"
-    "  as the tab-separated text that \"Clipboard\" copies.\n"
+    "  as the tab-separated text that \"Clipboard\" copies, or saves it as a workbook.\n"
     "  --page changes   \"Promena broja akcija\" (default)\n"
     "  --page ranking   \"Promena redosleda\"\n"
     "  --changed-only   \"Samo sa promenama\" (ranking only)\n"
-    "  --first-12       \"Kopiraj prvih 12\" (default: all rows)\n";
+    "  --first-12       \"Kopiraj prvih 12\" (default: all rows)\n"
+    "  --xls FILE       save as an Excel workbook (FILE with the extension .xls) and print its "
+    "path\n";
 
 ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
     CliOptions options;
@@ -27,6 +30,14 @@ ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
             options.changedOnly = true;
         } else if (argument == "--first-12") {
             options.firstTwelve = true;
+        } else if (argument == "--xls" || argument.starts_with("--xls=")) {
+            if (argument == "--xls") {
+                if (i + 1 >= arguments.size())
+                    return {std::nullopt, "--xls needs a file name"};
+                options.xlsFile = arguments[++i];
+            } else {
+                options.xlsFile = argument.substr(6);
+            }
         } else if (argument == "--page" || argument.starts_with("--page=")) {
             std::string value;
             if (argument == "--page") {

@@ -11,8 +11,9 @@ namespace cli {
 
 struct CliOptions {
     workflow::Page page = workflow::Page::Promena;
-    bool changedOnly = false;  // "Samo sa promenama"
-    bool firstTwelve = false;  // "Kopiraj prvih 12"; otherwise "Kopiraj sve"
+    bool changedOnly = false;            // "Samo sa promenama"
+    bool firstTwelve = false;            // "Kopiraj prvih 12"; otherwise "Kopiraj sve"
+    std::optional<std::string> xlsFile;  // save as a workbook instead of printing the text
     std::string oldFile;
     std::string newFile;
 };

@@ -11,6 +11,8 @@
 #include "cli/CliOptions.h"
 #include "cli/ConsoleHost.h"
 #include "cli/ConsoleText.h"
+#include "export/cxXLSExport.h"
+#include "gridexport/cxExportGrid4Link.h"
 #include "platform/Clipboard.h"
 #include "platform/CodePage.h"
 #include "platform/InOutError.h"
@@ -61,6 +63,18 @@ int run(const cli::CliOptions& options) {
         printError(text);
     }
 
+    if (options.xlsFile) {
+        host.workbookName = *options.xlsFile;
+        const size_t shown = host.messages.size();
+        main.btnExcelClick();
+        if (host.messages.size() > shown) {  // the name was refused
+            printError(host.messages.back().second);
+            return kFileProblem;
+        }
+        std::cout << cx::ChangeFileExtension(*options.xlsFile, "xls") << '\n';
+        return status;
+    }
+
     platform::MemoryClipboard clipboard;
     platform::setClipboardBackend(&clipboard);
     main.btnClipboardClick();
@@ -75,6 +89,8 @@ int run(const cli::CliOptions& options) {
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     platform::loadRegionalSettingsFromLocale();
+    cx::InitXLSExportModule();
+    cx::InitGridExportModule();
 
     const cli::ParseResult parsed =
         cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));

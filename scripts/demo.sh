@@ -14,3 +14,11 @@ echo "== Promena redosleda ($old -> $new) =="
 echo
 echo "== Promena redosleda, samo sa promenama, prvih 12 =="
 "$bin/stanjomer-cli" --page ranking --changed-only --first-12 "$old" "$new"
+
+mkdir -p out
+changes=$("$bin/stanjomer-cli" --page changes --xls "out/Promena broja akcija.xls" "$old" "$new")
+ranking=$("$bin/stanjomer-cli" --page ranking --xls "out/Promena redosleda.xls" "$old" "$new")
+echo
+echo "Workbooks written:"
+echo "  $(pwd)/$changes"
+echo "  $(pwd)/$ranking"

@@ -1,8 +1,10 @@
 #include "workflow/MainWorkflow.h"
 
 #include "compare/ResultTables.h"
+#include "gridexport/cxExportGrid4Link.h"
 #include "platform/CodePage.h"
 #include "platform/InOutError.h"
+#include "platform/ProgramFolder.h"
 #include "workflow/Messages.h"
 
 namespace workflow {
@@ -180,6 +182,34 @@ void MainWorkflow::btnClipboardClick() {
         view.CopyViewToClipboard(true);
     });
     host_.showMessage(MessageKind::Information, messages::kCopiedToClipboard);
+}
+
+void MainWorkflow::btnExcelClick() {
+    bool openAfter = true;
+    std::filesystem::path fileName =
+        platform::programFolder() / (activePage == Page::Promena
+                                         ? messages::kDefaultPromeneWorkbook
+                                         : messages::kDefaultRedosledWorkbook);
+    if (!host_.selectExcelFile(fileName, openAfter))
+        return;
+    // An empty name would make a workbook called ".xls" in the current folder.
+    if (fileName.empty()) {
+        host_.showMessage(MessageKind::Warning, messages::kNoFileChosen);
+        return;
+    }
+    const std::string nativeName = fileName.string();
+    const std::string programName = platform::utf8ToCp1250(nativeName);
+    // A name the program's code page cannot write would be saved under another name.
+    if (platform::cp1250ToUtf8(programName) != nativeName) {
+        throw cx::EcxGridExport(
+            cx::GridExportMessage(cx::TcxGridExportMessage::CantCreateExportOutputFile));
+    }
+    withPageRestricted([&](platform::grid::TcxGrid& grid, platform::grid::TcxCustomGridTableView&) {
+        cx::ExportGridToXls(programName, &grid, true, true, true, "xls");
+        // The desktop opens the file actually written: the extension was made ".xls".
+        if (openAfter)
+            host_.shellOpen(cx::ChangeFileExtension(nativeName, "xls"));
+    });
 }
 
 }  // namespace workflow

@@ -41,6 +41,10 @@ class MainWorkflow {
     void menuClipboard_TopClick() { firstTwelve_ = true; }
     void menuClipboard_SveClick() { firstTwelve_ = false; }
     void btnClipboardClick();
+    // "Excel": proposes the default name in the program's folder, lets the user confirm
+    // it, saves the grid of the active page (first 12 rows when chosen) and has the desktop
+    // open the workbook written when asked to. Export errors pass on, the restriction lifted.
+    void btnExcelClick();
 
     // The first-12 restriction of a view, in force only while "Kopiraj prvih 12" is checked.
     void SetFilterPromene();

@@ -177,14 +177,19 @@ std::vector<const TcxGridBand*> TcxGridBandedTableView::bottomBandsInDisplayOrde
 }
 
 int TcxGridBandedTableView::bandWidth(int bandIndex) const {
-    int width = 0;
+    // The widest column row of the band; a column counts on every row it covers.
+    std::vector<int> rowWidths;
     for (int i = 0; i < ColumnCount(); ++i) {
         const auto& column = static_cast<const TcxGridBandedColumn&>(Columns(i));
-        if (column.Visible && column.Position.BandIndex == bandIndex &&
-            column.Position.RowIndex == 0) {
-            width += column.Width;
-        }
+        if (!column.Visible || column.Position.BandIndex != bandIndex)
+            continue;
+        const int last = column.Position.RowIndex + std::max(1, column.Position.LineCount);
+        if (rowWidths.size() < static_cast<size_t>(last))
+            rowWidths.resize(static_cast<size_t>(last), 0);
+        for (int r = column.Position.RowIndex; r < last; ++r)
+            rowWidths[static_cast<size_t>(r)] += column.Width;
     }
+    int width = rowWidths.empty() ? 0 : *std::max_element(rowWidths.begin(), rowWidths.end());
     for (const auto& band : bands_) {
         if (band->Position.BandIndex == bandIndex && band->Visible)
             width += bandWidth(band->Index);
@@ -195,18 +200,7 @@ int TcxGridBandedTableView::bandWidth(int bandIndex) const {
 std::vector<const TcxGridColumn*> TcxGridBandedTableView::columnsInDisplayOrder() const {
     std::vector<const TcxGridColumn*> result;
     for (const TcxGridBand* band : bottomBandsInDisplayOrder()) {
-        std::vector<const TcxGridBandedColumn*> inBand;
-        for (int i = 0; i < ColumnCount(); ++i) {
-            const auto& column = static_cast<const TcxGridBandedColumn&>(Columns(i));
-            if (column.Visible && column.Position.BandIndex == band->Index)
-                inBand.push_back(&column);
-        }
-        std::stable_sort(inBand.begin(), inBand.end(), [](const auto* a, const auto* b) {
-            if (a->Position.RowIndex != b->Position.RowIndex) {
-                return a->Position.RowIndex < b->Position.RowIndex;
-            }
-            return a->Position.ColIndex < b->Position.ColIndex;
-        });
+        const auto inBand = bandColumns(band->Index);
         result.insert(result.end(), inBand.begin(), inBand.end());
     }
     return result;

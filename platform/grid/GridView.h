@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/grid/GridColumn.h"
 #include "platform/grid/GridFilter.h"
 #include "platform/grid/GridTypes.h"
+#include "platform/grid/GridViewInfo.h"
 
 namespace platform::grid {
 
@@ -57,6 +59,16 @@ class TcxGridDataController {
     struct {
         bool GridMode = false;
     } DataModeController;
+
+    // Grouping and details, as far as the grid is set up for them.
+    int GroupedColumnCount = 0;
+    bool GroupsAlwaysExpanded = false;  // dcoGroupsAlwaysExpanded
+    bool HasDetailRelations = false;
+
+    struct {
+        std::vector<TcxGridSummaryItem> FooterSummaryItems;
+        GroupSummaryProvider GroupSummary;
+    } Summary;
 
   private:
     bool dataSetBound_;
@@ -113,6 +125,9 @@ class TcxCustomGridTableView : public TcxCustomGridView {
         bool Indicator = false;
         bool ColumnAutoWidth = false;
         TcxGridLines GridLines = TcxGridLines::glBoth;
+        TcxGridGroupFootersMode GroupFooters = TcxGridGroupFootersMode::gfInvisible;
+        TcxGridGroupRowStyle GroupRowStyle = TcxGridGroupRowStyle::grsStandard;
+        bool BandHeaders = true;  // banded views
     } OptionsView;
     struct {
         bool CopyCaptionsToClipboard = true;
@@ -142,6 +157,40 @@ class TcxCustomGridTableView : public TcxCustomGridView {
 
     CustomDrawCellHandler OnCustomDrawCell;
 
+    struct {
+        bool Visible = false;
+        const TcxGridColumn* Column = nullptr;
+        TcxGridPreviewPlace Place = TcxGridPreviewPlace::ppBottom;
+    } Preview;
+
+    // The records the view shows, in display order: one data row per table row that the
+    // table's and the view's filters let through, unless a grouped or master-detail
+    // layout was set in customRecords.
+    std::vector<TcxGridViewRecord> records() const;
+    std::optional<std::vector<TcxGridViewRecord>> customRecords;
+    // Expands every group and master row with all its descendants.
+    void expandAll();
+    // The display text of a group row: "caption : value", then the summary when there is one.
+    std::string groupRowText(const TcxGridViewRecord& record) const;
+
+    // View parameters of the painted elements. The window's font (Tahoma 12 px, East
+    // European) everywhere unless a style sets another; headers on the button face,
+    // content on the window colour; selection colours never take part.
+    TcxViewParams headerParams(const TcxGridColumn& column) const;
+    TcxViewParams contentParams(const TcxGridViewRecord* record, const TcxGridColumn* column) const;
+    TcxViewParams footerParams(const TcxGridViewRecord* record, int level,
+                               const TcxGridColumn* column) const;
+    TcxViewParams groupParams(const TcxGridViewRecord* record, int level) const;
+    TcxViewParams previewParams(const TcxGridViewRecord* record) const;
+
+    struct {
+        const TcxStyle* Content = nullptr;
+        const TcxStyle* Footer = nullptr;
+        const TcxStyle* Group = nullptr;
+        const TcxStyle* Header = nullptr;
+        const TcxStyle* Preview = nullptr;
+    } Styles;
+
   protected:
     TcxGridColumn& addColumn(std::unique_ptr<TcxGridColumn> column);
 
@@ -162,7 +211,10 @@ class TcxGridBand {
   public:
     std::string Caption;
     bool Visible = true;
+    TAlignment HeaderAlignmentHorz = TAlignment::taCenter;
     struct {
+        const TcxStyle* Background = nullptr;
+        const TcxStyle* Content = nullptr;
         const TcxStyle* Header = nullptr;
     } Styles;
     struct {
@@ -183,12 +235,21 @@ class TcxGridBandedTableView : public TcxGridTableView {
     std::vector<const TcxGridBand*> bottomBandsInDisplayOrder() const;
     // Width of a band: the sum of its visible columns' widths (and its child bands').
     int bandWidth(int bandIndex) const;
+    // The visible columns of a band ordered by row, then position.
+    std::vector<const TcxGridBandedColumn*> bandColumns(int bandIndex) const;
+    // Rows of band headers: the depth of the band tree (0 without visible bands).
+    int bandHeaderRowCount() const;
+    // Band header rows the caption of a bottom band covers: down from its depth to the bottom.
+    int bandCaptionRowSpan(const TcxGridBand& band) const;
+    // Rows of column headers within the bands (at least 1).
+    int columnRowCount() const;
+    std::vector<const TcxGridBand*> visibleChildBands(int bandIndex) const;
+
+    TcxViewParams bandHeaderParams(const TcxGridBand& band) const;
+    TcxViewParams bandBackgroundParams(const TcxGridBand& band) const;
+    TcxViewParams bandContentParams(const TcxGridViewRecord* record, const TcxGridBand& band) const;
 
     std::vector<const TcxGridColumn*> columnsInDisplayOrder() const override;
-
-    struct {
-        bool BandHeaders = true;
-    } OptionsViewBands;
 
   protected:
     explicit TcxGridBandedTableView(bool dataSetBound) : TcxGridTableView(dataSetBound) {}
@@ -214,6 +275,8 @@ class TcxGridLevel {
   public:
     TcxCustomGridView* GridView = nullptr;
     TcxGrid* Grid = nullptr;
+    std::vector<TcxGridLevel*> Children;  // detail levels
+    int childLevelCount() const { return static_cast<int>(Children.size()); }
 };
 
 // A grid control: levels, each showing one view; the active level's view is on screen.
@@ -231,10 +294,18 @@ class TcxGrid {
         return ref;
     }
     TcxGridLevel* ActiveLevel = nullptr;
+    // Repainting held back while the grid is changed in bulk (an export expanding rows).
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate() {
+        if (updateCount_ > 0)
+            --updateCount_;
+    }
+    bool updating() const { return updateCount_ > 0; }
     TcxCustomGridView* activeView() const { return ActiveLevel ? ActiveLevel->GridView : nullptr; }
     std::string Name;
 
   private:
+    int updateCount_ = 0;
     std::vector<std::unique_ptr<TcxGridLevel>> levels_;
     std::vector<std::unique_ptr<TcxCustomGridView>> views_;
 };

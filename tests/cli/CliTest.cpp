@@ -100,6 +100,19 @@ TEST(StanjomerCli, PrintsTheChosenGridAndReportsByExitStatus) {
     EXPECT_NE(folder.err.find("Datoteka ne postoji."), std::string::npos);
     EXPECT_NE(folder.err.find(dir.path().string()), std::string::npos);
 
+    const auto workbook = dir.path() / "izvestaj.xls";
+    Outcome saved = runTool(
+        "--xls '" + (dir.path() / "izvestaj.txt").string() + "' " + oldFile + " " + newFile, dir);
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, workbook.string() + "\n");
+    EXPECT_TRUE(std::filesystem::exists(workbook));
+
+    Outcome unwritable = runTool(
+        "--xls '" + (dir.path() / "no" / "x.xls").string() + "' " + oldFile + " " + newFile, dir);
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find("Can't create the export output file"), std::string::npos);
+    EXPECT_TRUE(unwritable.out.empty());
+
     Outcome usage = runTool("--page sideways a b", dir);
     EXPECT_EQ(usage.status, 2);
     EXPECT_NE(usage.err.find("usage:"), std::string::npos);

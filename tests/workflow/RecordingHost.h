@@ -1,6 +1,7 @@
 #pragma once
 // A workflow host that records what the workflow asked of the window, in order.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,8 @@ class RecordingHost : public workflow::WorkflowHost {
         events.push_back("save dialog: " + fileName.string());
         if (!confirmSave)
             return false;
-        if (!savedName.empty())
-            fileName = savedName;
+        if (savedName)
+            fileName = *savedName;
         openAfter = openAfterSave;
         return true;
     }
@@ -44,7 +45,7 @@ class RecordingHost : public workflow::WorkflowHost {
     bool hourglass = false;
     bool confirmSave = true;
     bool openAfterSave = true;
-    std::filesystem::path savedName;
+    std::optional<std::filesystem::path> savedName;  // what the user typed, if anything
 };
 
 }  // namespace test
