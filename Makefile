@@ -1,4 +1,5 @@
 # The README's commands. Every target installs what is missing first.
+MAKEFLAGS  += --no-print-directory
 BUILD      := build
 ASAN_BUILD := build/asan
 FUZZ_BUILD := build/fuzz
