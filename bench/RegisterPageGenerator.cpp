@@ -52,7 +52,7 @@ void writePage(const std::filesystem::path& file, const std::vector<Holder>& hol
     for (size_t i = 0; i < holders.size(); ++i) {
         const double percent = 100.0 * holders[i].shares / static_cast<double>(total);
         std::fprintf(out.get(),
-                     "<tr class=\"red\" onmouseover=\"this.className='redo'\">\r\n"
+                     "<tr class=\"red\">\r\n"
                      "<td class=\"broj\" align=\"right\">%zu.</td>\r\n"
                      "<td class=\"naziv\" align=\"left\">%s</td>\r\n"
                      "<td class=\"broj\" align=\"right\">%d</td>\r\n"

@@ -13,8 +13,9 @@ ComparisonSummary runComparison(const std::filesystem::path& oldFile,
     const ComparisonResult changes = CompareFirmaArrays(oldList, newList);
     FillPromene(dbPromene, changes.buyers, changes.sellers);
     dbPromene.First();
-    FillRedosled(dbRedosled, newList, oldList);
-    return {oldList.size(), newList.size()};
+    const ComparisonSummary summary{oldList.size(), newList.size()};
+    FillRedosled(dbRedosled, std::move(newList), std::move(oldList));
+    return summary;
 }
 
 }  // namespace compare

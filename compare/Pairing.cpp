@@ -4,11 +4,12 @@
 // pairing overrides an earlier one. An old entry o and a new entry n pair when their
 // names are equal and their occurrence numbers or their share counts are equal. What
 // the walk leaves behind depends only on the LAST partner of each entry, so it is
-// computed here through indexes by (name, count) and (name, occurrence number).
+// computed here from the holders grouped by name: the k-th occurrence of a repeated name
+// is the k-th member of its group, and an index by (group, count) gives the last member
+// holding a count.
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -18,58 +19,106 @@
 namespace compare {
 namespace {
 
-using detail::NameIndex;
-
-std::vector<std::uint32_t> nameHashes(const TMy_FirmaArray& list) {
-    std::vector<std::uint32_t> hashes;
-    hashes.reserve(list.size());
-    for (const auto& entry : list)
-        hashes.push_back(detail::hashName(entry.Name));
-    return hashes;
-}
-
 constexpr std::uint32_t kNone = UINT32_MAX;
 
-// Per list: the last index holding each (name, count) and the index of each
-// (name, occurrence number).
+// The entries of one list grouped by name, in list order within each group.
+class NameGroups {
+  public:
+    explicit NameGroups(const TMy_FirmaArray& list) : hashes_(list.size()), names_(list, hashes_) {
+        groupOf_.reserve(list.size());
+        for (std::uint32_t i = 0; i < list.size(); ++i) {
+            hashes_[i] = detail::hashName(list[i].Name);
+            const auto next = static_cast<std::uint32_t>(groupSizes_.size());
+            const std::uint32_t group = names_.at(i, 0, next);
+            if (group == next)
+                groupSizes_.push_back(0);
+            ++groupSizes_[group];
+            groupOf_.push_back(group);
+        }
+        // Members of each group, one after the other (a counting sort by group).
+        groupStart_.assign(groupSizes_.size() + 1, 0);
+        for (size_t g = 0; g < groupSizes_.size(); ++g)
+            groupStart_[g + 1] = groupStart_[g] + groupSizes_[g];
+        std::vector<std::uint32_t> filled(groupStart_.begin(), groupStart_.end() - 1);
+        members_.resize(list.size());
+        for (std::uint32_t i = 0; i < list.size(); ++i)
+            members_[filled[groupOf_[i]]++] = i;
+    }
+
+    std::uint32_t groupOf(std::uint32_t entry) const { return groupOf_[entry]; }
+    std::uint32_t hashOf(std::uint32_t entry) const { return hashes_[entry]; }
+    std::uint32_t count() const { return static_cast<std::uint32_t>(groupSizes_.size()); }
+    std::uint32_t size(std::uint32_t group) const { return groupSizes_[group]; }
+    std::uint32_t member(std::uint32_t group, std::uint32_t k) const {
+        return members_[groupStart_[group] + k];
+    }
+
+    // The group of a name, or kNone.
+    std::uint32_t find(std::string_view name, std::uint32_t hash) const {
+        const auto* group = names_.get(name, hash, 0);
+        return group ? *group : kNone;
+    }
+
+  private:
+    std::vector<std::uint32_t> hashes_;
+    detail::NameIndex names_;
+    std::vector<std::uint32_t> groupOf_;
+    std::vector<std::uint32_t> groupSizes_;
+    std::vector<std::uint32_t> groupStart_;
+    std::vector<std::uint32_t> members_;
+};
+
+// Sets DupNo from the groups: 0 for a name met once, else the occurrence number.
+void numberDuplicates(TMy_FirmaArray& list, const NameGroups& groups) {
+    for (std::uint32_t group = 0; group < groups.count(); ++group) {
+        if (groups.size(group) < 2)
+            continue;
+        for (std::uint32_t k = 0; k < groups.size(group); ++k) {
+            list[groups.member(group, k)].DupNo = static_cast<std::int32_t>(k + 1);
+        }
+    }
+}
+
+std::uint64_t groupCountKey(std::uint32_t group, std::int32_t count) {
+    return (std::uint64_t{group} << 32) | static_cast<std::uint32_t>(count);
+}
+
+// Where the partners of the other list's entries are found in one list.
 class PartnerIndex {
   public:
-    PartnerIndex(const TMy_FirmaArray& list, const std::vector<std::uint32_t>& hashes)
-        : byCount_(list, hashes), byOccurrence_(list, hashes) {
+    PartnerIndex(const TMy_FirmaArray& list, const NameGroups& groups)
+        : groups_(groups), lastByCount_(list.size()) {
         for (std::uint32_t i = 0; i < list.size(); ++i) {
-            byCount_.at(i, list[i].Cnt, kNone) = i;
-            byOccurrence_.at(i, list[i].DupNo, kNone) = i;
+            lastByCount_.at(groupCountKey(groups.groupOf(i), list[i].Cnt), kNone) = i;
         }
     }
 
     // The last entry of this list that pairs with `other`, or kNone.
     std::uint32_t lastPartnerOf(const TMy_FirmaRecord& other, std::uint32_t otherHash) const {
+        const std::uint32_t group = groups_.find(other.Name, otherHash);
+        if (group == kNone)
+            return kNone;
         std::uint32_t last = kNone;
-        if (const auto* i = byCount_.get(other.Name, otherHash, other.Cnt))
+        if (const auto* i = lastByCount_.get(groupCountKey(group, other.Cnt)))
             last = *i;
-        if (const auto* i = byOccurrence_.get(other.Name, otherHash, other.DupNo)) {
-            last = last == kNone ? *i : std::max(last, *i);
+        // The entry with the same occurrence number: the only one of a name met once, or
+        // the k-th of a repeated name.
+        const std::uint32_t size = groups_.size(group);
+        std::uint32_t sameOccurrence = kNone;
+        if (other.DupNo == 0 && size == 1)
+            sameOccurrence = groups_.member(group, 0);
+        if (other.DupNo > 0 && size > 1 && static_cast<std::uint32_t>(other.DupNo) <= size) {
+            sameOccurrence = groups_.member(group, static_cast<std::uint32_t>(other.DupNo) - 1);
         }
+        if (sameOccurrence != kNone)
+            last = last == kNone ? sameOccurrence : std::max(last, sameOccurrence);
         return last;
     }
 
   private:
-    NameIndex byCount_;
-    NameIndex byOccurrence_;
+    const NameGroups& groups_;
+    detail::KeyIndex lastByCount_;
 };
-
-void numberDuplicates(TMy_FirmaArray& list, const std::vector<std::uint32_t>& hashes) {
-    // Per name: how often it occurs, then how many occurrences were numbered so far.
-    NameIndex occurrences(list, hashes);
-    for (std::uint32_t i = 0; i < list.size(); ++i)
-        ++occurrences.at(i, 0, 0);
-    NameIndex numbered(list, hashes);
-    for (std::uint32_t i = 0; i < list.size(); ++i) {
-        if (occurrences.at(i, 0, 0) > 1) {
-            list[i].DupNo = static_cast<std::int32_t>(++numbered.at(i, 0, 0));
-        }
-    }
-}
 
 void addChange(ComparisonResult& result, const std::string& name, std::int32_t numOld,
                std::int32_t numNew) {
@@ -83,7 +132,7 @@ void addChange(ComparisonResult& result, const std::string& name, std::int32_t n
 }  // namespace
 
 void NumberDuplicates(TMy_FirmaArray& list) {
-    numberDuplicates(list, nameHashes(list));
+    numberDuplicates(list, NameGroups(list));
 }
 
 void AddPromena(TMy_PromeneArray& list, const std::string& name, std::int32_t numOld,
@@ -92,17 +141,17 @@ void AddPromena(TMy_PromeneArray& list, const std::string& name, std::int32_t nu
 }
 
 ComparisonResult CompareFirmaArrays(TMy_FirmaArray& oldList, TMy_FirmaArray& newList) {
-    const std::vector<std::uint32_t> oldHashes = nameHashes(oldList);
-    const std::vector<std::uint32_t> newHashes = nameHashes(newList);
-    numberDuplicates(oldList, oldHashes);
-    numberDuplicates(newList, newHashes);
+    const NameGroups oldGroups(oldList);
+    const NameGroups newGroups(newList);
+    numberDuplicates(oldList, oldGroups);
+    numberDuplicates(newList, newGroups);
 
-    const PartnerIndex newIndex(newList, newHashes);
-    const PartnerIndex oldIndex(oldList, oldHashes);
+    const PartnerIndex newIndex(newList, newGroups);
+    const PartnerIndex oldIndex(oldList, oldGroups);
 
     // Each new entry keeps the values of the last old entry that pairs with it.
     for (std::uint32_t i = 0; i < newList.size(); ++i) {
-        const std::uint32_t partner = oldIndex.lastPartnerOf(newList[i], newHashes[i]);
+        const std::uint32_t partner = oldIndex.lastPartnerOf(newList[i], newGroups.hashOf(i));
         if (partner == kNone)
             continue;
         newList[i].Paired = true;
@@ -115,7 +164,7 @@ ComparisonResult CompareFirmaArrays(TMy_FirmaArray& oldList, TMy_FirmaArray& new
     for (std::uint32_t i = 0; i < oldList.size(); ++i) {
         TMy_FirmaRecord& entry = oldList[i];
         std::int32_t newHolding = 0;
-        const std::uint32_t partner = newIndex.lastPartnerOf(entry, oldHashes[i]);
+        const std::uint32_t partner = newIndex.lastPartnerOf(entry, oldGroups.hashOf(i));
         if (partner != kNone) {
             newHolding = newList[partner].Cnt;
             entry.PairOrd = newList[partner].Ord;

@@ -43,7 +43,7 @@ struct PromeneSide {
 
     void fill(platform::TdxMemData& table, const TMy_PromeneArray& list, size_t index) const {
         if (index >= list.size()) {
-            table.setString(name, "");
+            table.setString(name, std::string_view());
             return;
         }
         const TMy_PromeneRecord& entry = list[index];
@@ -75,8 +75,7 @@ void FillPromene(platform::TdxMemData& table, const TMy_PromeneArray& buyers,
     }
 }
 
-void FillRedosled(platform::TdxMemData& table, const TMy_FirmaArray& newList,
-                  const TMy_FirmaArray& oldList) {
+void FillRedosled(platform::TdxMemData& table, TMy_FirmaArray newList, TMy_FirmaArray oldList) {
     const int name = table.fieldIndex("Name");
     const int num1 = table.fieldIndex("Num1");
     const int num2 = table.fieldIndex("Num2");
@@ -93,7 +92,7 @@ void FillRedosled(platform::TdxMemData& table, const TMy_FirmaArray& newList,
         table.setInteger(recNumber, ++rowNumber);
         table.setInteger(num1, oldPosition);
         table.setInteger(num2, newPosition);
-        table.setString(name, holder);
+        table.setString(name, std::move(holder));
         table.setInteger(shares1, oldShares);
         table.setInteger(shares2, newShares);
         const std::int64_t difference = std::int64_t{newShares} - oldShares;
@@ -103,12 +102,12 @@ void FillRedosled(platform::TdxMemData& table, const TMy_FirmaArray& newList,
         table.Post();
     };
     table.reserve(table.rowCount() + newList.size() + oldList.size());
-    for (const auto& entry : newList) {
-        appendRow(entry.Name, entry.PairOrd, entry.Ord, entry.PairCnt, entry.Cnt);
+    for (auto& entry : newList) {
+        appendRow(std::move(entry.Name), entry.PairOrd, entry.Ord, entry.PairCnt, entry.Cnt);
     }
-    for (const auto& entry : oldList) {
+    for (auto& entry : oldList) {
         if (entry.PairOrd == 0)
-            appendRow(entry.Name, entry.Ord, 0, entry.Cnt, 0);
+            appendRow(std::move(entry.Name), entry.Ord, 0, entry.Cnt, 0);
     }
 }
 

@@ -19,8 +19,9 @@ void defineRedosledTable(platform::TdxMemData& table);
 void FillPromene(platform::TdxMemData& table, const TMy_PromeneArray& buyers,
                  const TMy_PromeneArray& sellers);
 
-// Appends one row per entry of the new list, then one per old entry left unpaired.
-void FillRedosled(platform::TdxMemData& table, const TMy_FirmaArray& newList,
-                  const TMy_FirmaArray& oldList);
+// Appends one row per entry of the new list, then one per old entry left unpaired. The
+// lists are taken by value: a run that no longer needs them moves them in, and the names
+// move on into the table instead of being copied.
+void FillRedosled(platform::TdxMemData& table, TMy_FirmaArray newList, TMy_FirmaArray oldList);
 
 }  // namespace compare

@@ -143,6 +143,17 @@ void TdxMemData::setString(int fieldIndex, std::string_view value) {
     setNotNull(fieldIndex);
 }
 
+void TdxMemData::setString(int fieldIndex, std::string&& value) {
+    const TFieldDef& def = pendingField(fieldIndex);
+    if (def.DataType != TFieldType::ftString ||
+        (def.Size > 0 && value.size() > static_cast<size_t>(def.Size))) {
+        setString(fieldIndex, std::string_view(value));
+        return;
+    }
+    columns_[static_cast<size_t>(fieldIndex)].texts[rowCount_] = std::move(value);
+    setNotNull(fieldIndex);
+}
+
 void TdxMemData::Post() {
     if (!appending_)
         throw EDatabaseError("Dataset not in edit or insert mode");

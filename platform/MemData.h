@@ -70,6 +70,7 @@ class TdxMemData {
     void setInteger(int fieldIndex, std::int64_t value);
     void setCurrency(int fieldIndex, double value);
     void setString(int fieldIndex, std::string_view value);
+    void setString(int fieldIndex, std::string&& value);  // takes the text over
     void Post();
     void reserve(size_t rows);
 

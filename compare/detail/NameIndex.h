@@ -82,3 +82,51 @@ class NameIndex {
 };
 
 }  // namespace compare::detail
+
+namespace compare::detail {
+
+// An open-addressing hash index from a 64-bit key to a 32-bit value.
+class KeyIndex {
+  public:
+    explicit KeyIndex(std::size_t expectedKeys) {
+        std::size_t capacity = 16;
+        while (capacity * 4 < expectedKeys * 5)
+            capacity *= 2;
+        slots_.resize(capacity);
+    }
+
+    // The value stored for `key`, inserted as `initial` when absent.
+    std::uint32_t& at(std::uint64_t key, std::uint32_t initial) {
+        Slot& slot = find(key);
+        if (!slot.used)
+            slot = {key, initial, true};
+        return slot.value;
+    }
+
+    const std::uint32_t* get(std::uint64_t key) const {
+        const Slot& slot = find(key);
+        return slot.used ? &slot.value : nullptr;
+    }
+
+  private:
+    struct Slot {
+        std::uint64_t key = 0;
+        std::uint32_t value = 0;
+        bool used = false;
+    };
+
+    Slot& find(std::uint64_t key) const {
+        const std::size_t mask = slots_.size() - 1;
+        std::uint64_t h = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9ull;
+        h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+        for (std::size_t i = static_cast<std::size_t>(h ^ (h >> 31)) & mask;; i = (i + 1) & mask) {
+            Slot& slot = slots_[i];
+            if (!slot.used || slot.key == key)
+                return slot;
+        }
+    }
+
+    mutable std::vector<Slot> slots_;
+};
+
+}  // namespace compare::detail
