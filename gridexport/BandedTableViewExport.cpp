@@ -61,7 +61,7 @@ void TcxGridBandedTableViewExport::BuildHeaderMap() {
     bottomBands_ = bandedView_.bottomBandsInDisplayOrder();
     const int rows = bandedView_.columnRowCount();
     auto rowOf = [rows](const TcxGridBandedColumn* column) {
-        return static_cast<size_t>(std::min(column->Position.RowIndex, rows - 1));
+        return static_cast<size_t>(std::clamp(column->Position.RowIndex, 0, rows - 1));
     };
     std::vector<int> positions;
 
@@ -79,7 +79,7 @@ void TcxGridBandedTableViewExport::BuildHeaderMap() {
         x += BandExportWidth(i);
         map_.AddBoundary(x);
     }
-    if (!bottomBands_.empty() && bandedView_.VisibleColumnCount() > 0) {
+    if (!bottomBands_.empty() && !bandedView_.columnsInDisplayOrder().empty()) {
         for (int k = 1; k <= GroupedColumns(); ++k)
             map_.AddBoundary(kGroupIndentWidth * k);
         if (DetailsExist())
@@ -91,8 +91,8 @@ void TcxGridBandedTableViewExport::BuildHeaderMap() {
         positions.assign(static_cast<size_t>(rows), x);
         for (const TcxGridBandedColumn* column : bandedView_.bandColumns(bottomBands_[i]->Index)) {
             int& position = positions[rowOf(column)];
-            map_.AddItem(position, column->Position.RowIndex, column->caption(), column->Index(),
-                         std::max(1, column->Position.LineCount), column->Width);
+            map_.AddItem(position, std::max(0, column->Position.RowIndex), column->caption(),
+                         column->Index(), std::max(1, column->Position.LineCount), column->Width);
             position += column->Width;
         }
         const int width = BandExportWidth(i);
@@ -143,7 +143,7 @@ void TcxGridBandedTableViewExport::ExportBody() {
         !bandedView_.OptionsView.Footer) {
         return;
     }
-    const bool hasColumns = bandedView_.VisibleColumnCount() > 0;
+    const bool hasColumns = !bandedView_.columnsInDisplayOrder().empty();
     columnCount_ = map_.ColumnCount();
     rowCount_ = hasColumns ? CountRows() : 1;
     if (columnCount_ > 0 && rowCount_ > 0)
@@ -151,6 +151,9 @@ void TcxGridBandedTableViewExport::ExportBody() {
     for (int c = 0; c < map_.ColumnCount(); ++c)
         Provider().DefineColumnWidth(c, map_.ColumnWidth(c));
 
+    // Columns of no width, or no line at all: the sheet was not prepared, nothing fits it.
+    if (columnCount_ == 0 || rowCount_ == 0)
+        return;
     int row = 0;
     ExportBandHeaders(row);
     if (!hasColumns)

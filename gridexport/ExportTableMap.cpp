@@ -42,6 +42,7 @@ std::pair<int, int> TcxGridExportTableMap::ToColumns(int x, int width) const {
 void TcxGridExportTableMap::AddItem(int x, int lineIndex, const std::string& caption,
                                     int columnIndex, int rowSpan, int width) {
     const auto [column, span] = ToColumns(x, width);
+    lineIndex = std::max(lineIndex, 0);
     while (LineCount() <= lineIndex)
         lines_.emplace_back();
     lines_[static_cast<size_t>(lineIndex)].add({rowSpan, columnIndex, column, caption, span});

@@ -150,6 +150,9 @@ void TcxGridTableViewExport::ExportBody() {
         Provider().PrepareSheet(columnCount_, rowCount_, false);
     for (int c = 0; c < map_.ColumnCount(); ++c)
         Provider().DefineColumnWidth(c, map_.ColumnWidth(c));
+    // Columns of no width, or no line at all: the sheet was not prepared, nothing fits it.
+    if (columnCount_ == 0 || rowCount_ == 0)
+        return;
     ExportRows(0);
 }
 
@@ -469,7 +472,7 @@ void TcxGridTableViewExport::CollectSelection() {
     RecordsList.clear();
     collected_.assign(records_.size(), false);
     auto& controller = tableView_.DataController;
-    if (controller.DataModeController.GridMode) {
+    if (controller.isDataSetBound() && controller.DataModeController.GridMode) {
         controller.DataModeController.GridMode = false;
         for (size_t i = 0; i < records_.size(); ++i) {
             if (records_[i].Selected)

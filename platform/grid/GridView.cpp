@@ -162,9 +162,10 @@ std::vector<const TcxGridBand*> TcxGridBandedTableView::bottomBandsInDisplayOrde
         for (const auto& band : bands_) {
             if (band->Position.BandIndex != parent || !band->Visible)
                 continue;
-            const bool hasChildren = std::any_of(
-                bands_.begin(), bands_.end(),
-                [&](const auto& other) { return other->Position.BandIndex == band->Index; });
+            const bool hasChildren =
+                std::any_of(bands_.begin(), bands_.end(), [&](const auto& other) {
+                    return other->Visible && other->Position.BandIndex == band->Index;
+                });
             if (hasChildren) {
                 visit(band->Index);
             } else {
@@ -186,7 +187,7 @@ int TcxGridBandedTableView::bandWidth(int bandIndex) const {
         const int last = column.Position.RowIndex + std::max(1, column.Position.LineCount);
         if (rowWidths.size() < static_cast<size_t>(last))
             rowWidths.resize(static_cast<size_t>(last), 0);
-        for (int r = column.Position.RowIndex; r < last; ++r)
+        for (int r = std::max(0, column.Position.RowIndex); r < last; ++r)
             rowWidths[static_cast<size_t>(r)] += column.Width;
     }
     int width = rowWidths.empty() ? 0 : *std::max_element(rowWidths.begin(), rowWidths.end());

@@ -149,12 +149,10 @@ int TcxGridBandedTableView::bandCaptionRowSpan(const TcxGridBand& band) const {
 
 int TcxGridBandedTableView::columnRowCount() const {
     int rows = 1;
-    for (int i = 0; i < ColumnCount(); ++i) {
-        const auto& column = static_cast<const TcxGridBandedColumn&>(Columns(i));
-        if (column.Visible) {
-            rows =
-                std::max(rows, column.Position.RowIndex + std::max(1, column.Position.LineCount));
-        }
+    for (const TcxGridColumn* shown : columnsInDisplayOrder()) {
+        const auto& column = static_cast<const TcxGridBandedColumn&>(*shown);
+        rows = std::max(
+            rows, std::max(0, column.Position.RowIndex) + std::max(1, column.Position.LineCount));
     }
     return rows;
 }

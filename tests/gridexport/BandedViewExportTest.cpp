@@ -102,5 +102,35 @@ TEST_F(BandedViewExportTest, BandsWithoutVisibleColumnsWriteOnlyTheBandHeaders) 
     EXPECT_TRUE(doc.finished);
 }
 
+// A band whose child bands are all hidden holds columns again.
+TEST_F(BandedViewExportTest, ABandWithOnlyHiddenChildrenKeepsItsColumns) {
+    BandedGrid g(1);
+    g.add("Name", 0, 0, 0, 100);
+    g.add("Number", 1, 0, 0, 50);
+    TcxGridBand& hidden = g.view->addBand("Hidden");
+    hidden.Position.BandIndex = 1;
+    hidden.Visible = false;
+    const Document& doc = exportDocument(g.grid);
+    EXPECT_EQ(doc.columns, 2);
+    EXPECT_EQ(doc.text(1, 0), "Right");
+    EXPECT_EQ(doc.text(1, 2), "10");
+}
+
+// Nothing to show but the bands' empty space: no line is written, and nothing fails.
+TEST_F(BandedViewExportTest, NoHeaderNoBandHeadersAndNoRecordWritesAnEmptyDocument) {
+    BandedGrid g(0);
+    g.add("Name", 0, 0, 0, 100);
+    g.view->OptionsView.Header = false;
+    g.view->OptionsView.BandHeaders = false;
+    const Document& doc = exportDocument(g.grid);
+    EXPECT_TRUE(doc.finished);
+    EXPECT_TRUE(doc.cells.empty());
+
+    TableGrid table(2);
+    for (int i = 0; i < table.view->ColumnCount(); ++i)
+        table.view->Columns(i).Width = 0;
+    EXPECT_TRUE(exportDocument(table.grid).finished);
+}
+
 }  // namespace
 }  // namespace gridtest

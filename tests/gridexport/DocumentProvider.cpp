@@ -74,6 +74,15 @@ void DocumentProvider::Finish() {
     document_.calls.push_back("Finish");
 }
 
+bool DocumentProvider::cellCheck(int column, int row) {
+    if (document_.rows < 0)
+        throw cx::EcxExportData("Invalid cell dimension");
+    if (document_.inside(column, row))
+        return true;
+    ++document_.outOfSheet;
+    return false;
+}
+
 const cx::TcxExportCellStyle* DocumentProvider::StyleOfCell(int column, int row) {
     return document_.style(column, row);
 }
@@ -100,6 +109,8 @@ void DocumentProvider::PutInteger(int column, int row, std::int32_t value) {
 }
 
 void DocumentProvider::PutText(int column, int row, std::string_view text) {
+    if (!cellCheck(column, row))
+        return;
     Cell& cell = document_.cells[{column, row}];
     cell.text = std::string(text);
     cell.kind = cx::TcxVarType::String;
@@ -107,11 +118,17 @@ void DocumentProvider::PutText(int column, int row, std::string_view text) {
 }
 
 void DocumentProvider::PutWideText(int column, int row, std::u16string_view) {
+    if (!cellCheck(column, row))
+        return;
     document_.cells[{column, row}].kind = cx::TcxVarType::OleStr;
 }
 
 void DocumentProvider::ApplyStyle(int column, int row, int styleIndex) {
-    document_.cells[{column, row}].style = styleIndex;
+    if (!cellCheck(column, row))
+        return;
+    Cell& cell = document_.cells[{column, row}];
+    if (!cell.merged)
+        cell.style = styleIndex;  // a merged cell keeps the merge's style
 }
 
 void DocumentProvider::CopyCellStyle(int column, int row, int sourceColumn, int sourceRow) {
@@ -140,6 +157,8 @@ void DocumentProvider::AddMerge(int column, int row, int rowCount, int columnCou
 }
 
 void DocumentProvider::PutValue(int column, int row, const cx::TcxExportValue& value) {
+    if (!cellCheck(column, row))
+        return;
     Cell& cell = document_.cells[{column, row}];
     cell.text = valueText(value);
     cell.kind = value.VarType();

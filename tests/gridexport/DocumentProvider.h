@@ -13,7 +13,8 @@
 namespace gridtest {
 
 struct Cell {
-    int style = -1;
+    int style = 0;  // a cell never styled has the base style
+    bool merged = false;
     std::string text;                             // PutText, or the value's text for PutValue
     cx::TcxVarType kind = cx::TcxVarType::Empty;  // PutValue's kind; String for PutText
 };
@@ -30,6 +31,7 @@ struct Document {
     std::map<int, int> widths;
     int columns = -1, rows = -1;  // PrepareSheet
     bool finished = false;
+    int outOfSheet = 0;  // cell operations outside the prepared sheet (ignored, as a writer does)
     std::vector<std::string> calls;
 
     const Cell* at(int column, int row) const {
@@ -40,9 +42,15 @@ struct Document {
         const Cell* cell = at(column, row);
         return cell ? cell->text : std::string();
     }
+    bool inside(int column, int row) const {
+        return column >= 0 && row >= 0 && column < columns && row < rows;
+    }
+    // The style of a cell of the sheet (the base style when never styled); none outside.
     const cx::TcxExportCellStyle* style(int column, int row) const {
+        if (!inside(column, row) || styles.empty())
+            return nullptr;
         const Cell* cell = at(column, row);
-        return cell && cell->style >= 0 ? &styles[static_cast<size_t>(cell->style)] : nullptr;
+        return &styles[static_cast<size_t>(cell ? cell->style : 0)];
     }
     // "LTRB" of the edges with a line, "-" where none: "LTRB", "-T-B", ...
     std::string edges(int column, int row) const;
@@ -82,6 +90,8 @@ class DocumentProvider : public cx::TcxCustomExportProvider {
 
   private:
     ~DocumentProvider() override;
+    // Before PrepareSheet a cell operation is an error; outside the sheet it is ignored.
+    bool cellCheck(int column, int row);
     Document document_;
 };
 

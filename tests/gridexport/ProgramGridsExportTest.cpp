@@ -75,6 +75,7 @@ TEST_F(ProgramGridsExportTest, ChangesGridHasBandsCaptionsColoursAndNumbers) {
     EXPECT_EQ(doc.merges.at(1), (Merge{4, 0, 1, 4}));
     EXPECT_EQ(doc.text(0, 0), "Kupovina");
     EXPECT_EQ(doc.text(4, 0), "Prodaja");
+    EXPECT_EQ(doc.outOfSheet, 0);
     EXPECT_EQ(+doc.style(0, 0)->TextColor, 40960);
     EXPECT_EQ(+doc.style(4, 0)->TextColor, 160);
     const char* captions[] = {"Akcionar", "Staro", "Novo", "Razlika",
@@ -99,6 +100,7 @@ TEST_F(ProgramGridsExportTest, RankingGridWritesPositionsAsTextAndHoldingsAsNumb
     EXPECT_EQ(doc.widths,
               (std::map<int, int>{{0, 80}, {1, 80}, {2, 360}, {3, 80}, {4, 80}, {5, 80}}));
     EXPECT_EQ(doc.text(0, 0), "Stari red.br.");
+    EXPECT_EQ(doc.outOfSheet, 0);
     // Rows: H1..H29, NEW (new, 0 shares), NEWER, then H30 who left.
     EXPECT_EQ(doc.text(2, 30), "NEW");
     EXPECT_EQ(doc.text(0, 30), "-");  // a position of 0, as the grid shows it

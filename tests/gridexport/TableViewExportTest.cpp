@@ -22,6 +22,7 @@ TEST_F(TableViewExportTest, WritesHeaderRecordsWidthsAndTypedValues) {
     EXPECT_EQ(doc.calls.front(), "AddBaseStyle");
     EXPECT_EQ(doc.calls.at(1), "PrepareSheet 2x4");
     EXPECT_EQ(doc.calls.back(), "Finish");
+    EXPECT_EQ(doc.outOfSheet, 0);
     EXPECT_EQ(doc.widths, (std::map<int, int>{{0, 100}, {1, 50}}));
     EXPECT_EQ(doc.text(0, 0), "Ime");
     EXPECT_EQ(doc.text(1, 0), "Broj");
@@ -30,7 +31,7 @@ TEST_F(TableViewExportTest, WritesHeaderRecordsWidthsAndTypedValues) {
     EXPECT_EQ(doc.text(1, 3), "30");
     EXPECT_EQ(doc.at(1, 3)->kind, cx::TcxVarType::Integer);
     // Header on the button face, content right-aligned as the editor says.
-    EXPECT_EQ(doc.style(0, 0)->FillColor, platform::sysColor(platform::kColorBtnFace));
+    EXPECT_EQ(+doc.style(0, 0)->FillColor, platform::sysColor(platform::kColorBtnFace));
     EXPECT_EQ(doc.style(1, 1)->Alignment, 2);
     EXPECT_EQ(cx::FontFaceOf(*doc.style(1, 1)), "Tahoma");
     EXPECT_EQ(+doc.style(1, 1)->PointSize, 9);
@@ -171,7 +172,7 @@ TEST_F(TableViewExportTest, FooterWithSummaryValuesOnlyWhenShown) {
     EXPECT_EQ(doc.at(1, 3)->kind, cx::TcxVarType::Integer);
     // The footer cell without a summary gets the empty footer look (button face, centred).
     EXPECT_EQ(doc.style(0, 3)->Alignment, 1);
-    EXPECT_EQ(doc.style(0, 3)->FillColor, platform::sysColor(platform::kColorBtnFace));
+    EXPECT_EQ(+doc.style(0, 3)->FillColor, platform::sysColor(platform::kColorBtnFace));
 }
 
 TEST_F(TableViewExportTest, ExpandedMasterRowGetsADetailLine) {
