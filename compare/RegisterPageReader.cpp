@@ -59,16 +59,24 @@ bool keepsItemText(size_t itemIndex) {
     return itemIndex == kPositionItem || itemIndex == kNameItem || itemIndex == kSharesItem;
 }
 
-// The cell text of an item that should hold a number: the letter mapping of GetCellText
-// cannot make digits, so the text between the tags, trimmed, converts the same.
-std::string_view cellTextOfNumber(std::string_view item) {
+}  // namespace
+
+std::string_view textBetweenTags(std::string_view item) {
     const size_t close = item.find('>');
     if (close != std::string_view::npos)
         item.remove_prefix(close + 1);
     const size_t open = item.find('<');
     if (open == std::string_view::npos)
         return {};
-    return trimmed(item.substr(0, open));
+    return item.substr(0, open);
+}
+
+namespace {
+
+// The cell text of an item that should hold a number: the letter mapping of GetCellText
+// cannot make digits, so the text between the tags, trimmed, converts the same.
+std::string_view cellTextOfNumber(std::string_view item) {
+    return trimmed(textBetweenTags(item));
 }
 
 }  // namespace
@@ -174,13 +182,7 @@ void RegisterPageScanner::emitRow() {
 }  // namespace detail
 
 std::string GetCellText(std::string_view item) {
-    const size_t close = item.find('>');
-    if (close != std::string_view::npos)
-        item.remove_prefix(close + 1);
-    const size_t open = item.find('<');
-    if (open == std::string_view::npos)
-        return {};
-    item = item.substr(0, open);
+    item = detail::textBetweenTags(item);
 
     // The UTF-8 forms of Ć Č Š Đ Ž become their single Windows-1250 bytes. No byte written
     // can start or end another of these pairs, so one pass equals replacing them in turn.

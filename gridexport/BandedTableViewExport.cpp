@@ -266,14 +266,8 @@ void TcxGridBandedTableViewExport::ExportLine(int row, size_t recordIndex, LineK
                     GetContentStyle(record, column, style);
                     break;
                 case LineKind::Footer: {
-                    const auto [footerValue, footerText] = FooterValue(column.VisibleIndex());
-                    value = ExportValueOf(footerValue);
-                    text = footerText;
-                    if (text.empty() && platform::isNull(footerValue)) {
-                        EmptyFooterStyle(record, 0, style);
-                    } else {
-                        FooterStyle(record, 0, column, style);
-                    }
+                    FooterCell(FooterValue(column.VisibleIndex()), record, 0, column, value, text,
+                               style);
                     break;
                 }
                 case LineKind::GroupFooter: {
@@ -294,16 +288,8 @@ void TcxGridBandedTableViewExport::ExportLine(int row, size_t recordIndex, LineK
                     }
                     for (int j = cellRow; j < cellRow + item.RowSpan; ++j)
                         ExportIndent(indent, j, record);
-                    const auto [footerValue, footerText] =
-                        GroupFooterValue(recordIndex, level, column.VisibleIndex());
-                    value = ExportValueOf(footerValue);
-                    text = footerText;
-                    const int styleLevel = whenExpanded ? footerLevel : level;
-                    if (text.empty() && platform::isNull(footerValue)) {
-                        EmptyFooterStyle(record, styleLevel, style);
-                    } else {
-                        FooterStyle(record, styleLevel, column, style);
-                    }
+                    FooterCell(GroupFooterValue(recordIndex, level, column.VisibleIndex()), record,
+                               whenExpanded ? footerLevel : level, column, value, text, style);
                     break;
                 }
             }

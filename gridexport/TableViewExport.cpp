@@ -345,14 +345,7 @@ void TcxGridTableViewExport::ExportLine(int row, size_t recordIndex, LineKind ki
                 GetContentStyle(record, column, style);
                 break;
             case LineKind::Footer: {
-                const auto [footerValue, footerText] = FooterValue(p);
-                value = ExportValueOf(footerValue);
-                text = footerText;
-                if (text.empty() && platform::isNull(footerValue)) {
-                    EmptyFooterStyle(record, 0, style);
-                } else {
-                    FooterStyle(record, 0, column, style);
-                }
+                FooterCell(FooterValue(p), record, 0, column, value, text, style);
                 break;
             }
             case LineKind::GroupFooter: {
@@ -377,14 +370,8 @@ void TcxGridTableViewExport::ExportLine(int row, size_t recordIndex, LineKind ki
                 } else {
                     span = 1;
                 }
-                const auto [footerValue, footerText] = GroupFooterValue(recordIndex, level, p);
-                value = ExportValueOf(footerValue);
-                text = footerText;
-                if (text.empty() && platform::isNull(footerValue)) {
-                    EmptyFooterStyle(record, level, style);
-                } else {
-                    FooterStyle(record, level, column, style);
-                }
+                FooterCell(GroupFooterValue(recordIndex, level, p), record, level, column, value,
+                           text, style);
                 break;
             }
         }
@@ -395,6 +382,19 @@ void TcxGridTableViewExport::ExportLine(int row, size_t recordIndex, LineKind ki
 }
 
 // ---- values ----
+
+void TcxGridTableViewExport::FooterCell(const std::pair<platform::FieldValue, std::string>& footer,
+                                        const Record* record, int level, const Column& column,
+                                        TcxExportValue& value, std::string& text,
+                                        TcxExportCellStyle& style) {
+    value = ExportValueOf(footer.first);
+    text = footer.second;
+    if (text.empty() && platform::isNull(footer.first)) {
+        EmptyFooterStyle(record, level, style);
+    } else {
+        FooterStyle(record, level, column, style);
+    }
+}
 
 std::string TcxGridTableViewExport::CellDisplayText(const Column& column,
                                                     const Record& record) const {

@@ -70,6 +70,11 @@ class TcxGridTableViewExport : public TcxGridCustomExport {
     std::pair<platform::FieldValue, std::string> FooterValue(int visiblePosition) const;
     std::pair<platform::FieldValue, std::string> GroupFooterValue(size_t recordIndex, int level,
                                                                   int visiblePosition) const;
+    // The value, text and style of a footer or group footer cell: the empty footer look
+    // when it has neither text nor value.
+    void FooterCell(const std::pair<platform::FieldValue, std::string>& footer,
+                    const Record* record, int level, const Column& column, TcxExportValue& value,
+                    std::string& text, TcxExportCellStyle& style);
     void PutCellValue(int column, int row, LineKind kind, const TcxExportValue& value,
                       const std::string& text);
 

@@ -12,6 +12,10 @@
 
 namespace compare::detail {
 
+// The part of an item after its first ">" (the whole item without one) and before the
+// next "<"; nothing when no "<" follows.
+std::string_view textBetweenTags(std::string_view item);
+
 // Converts an optional sign and one or more decimal digits that fit 32 bits; else nothing.
 std::optional<std::int32_t> parseInt32(std::string_view text);
 

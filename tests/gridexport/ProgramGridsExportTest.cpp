@@ -6,6 +6,7 @@
 #include "export/cxXLSExport.h"
 #include "platform/ProgramFolder.h"
 #include "platform/RegionalSettings.h"
+#include "tests/RegisterPageText.h"
 #include "tests/TempDir.h"
 #include "tests/workflow/RecordingHost.h"
 #include "workflow/MainWorkflow.h"
@@ -15,15 +16,7 @@ namespace {
 
 using workflow::Page;
 
-std::string page(const std::vector<std::pair<std::string, int>>& holders) {
-    std::string out = "<th>% od ukupne emisije</th>\n</tr>\n";
-    int ord = 0;
-    for (const auto& [name, count] : holders) {
-        out += "<tr>\n<td>" + std::to_string(++ord) + ".</td>\n<td>" + name + "</td>\n<td>" +
-               std::to_string(count) + "</td>\n<td>0,1</td>\n</tr>\n";
-    }
-    return out;
-}
+using test::registerPage;
 
 class ProgramGridsExportTest : public ::testing::Test {
   protected:
@@ -46,8 +39,8 @@ class ProgramGridsExportTest : public ::testing::Test {
             newHolders.emplace_back("H" + std::to_string(i), 1000 - i + (i % 2 == 0 ? 100 : 0));
         newHolders.emplace_back("NEW", 0);
         newHolders.emplace_back("NEWER", 5000);
-        main.editFile1 = dir.write("old.htm", page(oldHolders));
-        main.editFile2 = dir.write("new.htm", page(newHolders));
+        main.editFile1 = dir.write("old.htm", registerPage(oldHolders));
+        main.editFile2 = dir.write("new.htm", registerPage(newHolders));
         main.btnOkClick();
         host.events.clear();
     }

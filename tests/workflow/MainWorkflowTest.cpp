@@ -4,6 +4,7 @@
 #include "platform/Clipboard.h"
 #include "platform/InOutError.h"
 #include "platform/RegionalSettings.h"
+#include "tests/RegisterPageText.h"
 #include "tests/TempDir.h"
 #include "workflow/MainWorkflow.h"
 
@@ -16,15 +17,7 @@ const std::filesystem::path kSamples = std::filesystem::path(STANJOMER_SOURCE_DI
 const std::filesystem::path kOldSample = kSamples / "staro-stanje.htm";
 const std::filesystem::path kNewSample = kSamples / "novo-stanje.htm";
 
-std::string page(const std::vector<std::pair<std::string, int>>& holders) {
-    std::string out = "<th>% od ukupne emisije</th>\n</tr>\n";
-    int ord = 0;
-    for (const auto& [name, count] : holders) {
-        out += "<tr>\n<td>" + std::to_string(++ord) + ".</td>\n<td>" + name + "</td>\n<td>" +
-               std::to_string(count) + "</td>\n<td>0,1</td>\n</tr>\n";
-    }
-    return out + "<a>[Povratak</a>\n";
-}
+using test::registerPage;
 
 class MainWorkflowTest : public ::testing::Test {
   protected:
@@ -102,7 +95,7 @@ TEST_F(MainWorkflowTest, KeepsOnlyChangedRowsAcrossARunWithTheFocusInTheRankingG
 
 TEST_F(MainWorkflowTest, AFileRemovedBeforeTheReadLeavesBothTablesEmptyAndTheCursorNormal) {
     run(kOldSample, kNewSample);
-    const auto gone = dir.write("gone.htm", page({{"A", 1}}));
+    const auto gone = dir.write("gone.htm", registerPage({{"A", 1}}));
     main.editFile1 = gone;
     std::filesystem::remove(gone);
     host.events.clear();
@@ -157,8 +150,8 @@ TEST_F(MainWorkflowTest, CopiesTheFirstTwelveRowsOfWhatTheGridShowsAndThenShowsA
 }
 
 TEST_F(MainWorkflowTest, CopiesExactTextWithZerosAndEmptyCells) {
-    const auto oldFile = dir.write("old.htm", page({{"A", 1234567}, {"B", 5}, {"C", 7}}));
-    const auto newFile = dir.write("new.htm", page({{"B", 5}, {"A", 1000}, {"N", 3}}));
+    const auto oldFile = dir.write("old.htm", registerPage({{"A", 1234567}, {"B", 5}, {"C", 7}}));
+    const auto newFile = dir.write("new.htm", registerPage({{"B", 5}, {"A", 1000}, {"N", 3}}));
     run(oldFile, newFile);
     EXPECT_EQ(copy(),
               "Akcionar\tStaro\tNovo\tRazlika\tAkcionar\tStaro\tNovo\tRazlika\r\n"
@@ -178,8 +171,8 @@ TEST_F(MainWorkflowTest, CopiesExactTextWithZerosAndEmptyCells) {
 }
 
 TEST_F(MainWorkflowTest, RankingGridShowsZerosAsDashOrNothingAndColoursChangedRows) {
-    const auto oldFile = dir.write("old.htm", page({{"A", 10}, {"B", 5}, {"C", 7}}));
-    const auto newFile = dir.write("new.htm", page({{"B", 5}, {"A", 12}, {"N", 3}}));
+    const auto oldFile = dir.write("old.htm", registerPage({{"A", 10}, {"B", 5}, {"C", 7}}));
+    const auto newFile = dir.write("new.htm", registerPage({{"B", 5}, {"A", 12}, {"N", 3}}));
     run(oldFile, newFile);
     auto& view = *main.grids.viewRedosled;
     auto shown = [&](const char* field, size_t row) {
