@@ -5,43 +5,16 @@
     check_readers.py random <xls_sample_writer> <seed> <count>   random sheets through xlrd
 """
 import csv
-import io
 import json
 import os
 import subprocess
 import sys
 import tempfile
 
-import olefile
 import xlrd
 
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
-def open_book(path):
-    """Opens a workbook with formatting info; any xlrd warning is a failure."""
-    log = io.StringIO()
-    book = xlrd.open_workbook(path, formatting_info=True, logfile=log)
-    for line in log.getvalue().splitlines():
-        if "WARNING ***" in line:
-            failures.append("%s: xlrd: %s" % (os.path.basename(path), line))
-    return book
-
-
-def check_container(path):
-    """olefile in strict mode must accept the compound file."""
-    ole = olefile.OleFileIO(path, raise_defects=olefile.DEFECT_INCORRECT)
-    try:
-        check(ole.exists("Workbook"), "%s: no Workbook stream" % path)
-        size = ole.get_size("Workbook")
-        check(size == len(ole.openstream("Workbook").read()), "%s: stream size" % path)
-    finally:
-        ole.close()
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from xls_readers import check, check_container, failures, open_book  # noqa: E402
 
 
 def rgb(color):

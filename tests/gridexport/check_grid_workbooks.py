@@ -4,34 +4,18 @@
     check_grid_workbooks.py <stanjomer-cli> <samples folder>
 """
 import csv
-import io
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
 
-import olefile
 import xlrd
 
-failures = []
 GREEN, RED, BUTTON_FACE = (0, 160, 0), (160, 0, 0), (240, 240, 240)
 
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
-def open_book(path):
-    log = io.StringIO()
-    book = xlrd.open_workbook(path, formatting_info=True, logfile=log)
-    for line in log.getvalue().splitlines():
-        if "WARNING ***" in line:
-            failures.append("%s: xlrd: %s" % (os.path.basename(path), line))
-    ole = olefile.OleFileIO(path, raise_defects=olefile.DEFECT_INCORRECT)
-    ole.close()
-    return book
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from xls_readers import check, check_container, failures, open_book  # noqa: E402
 
 
 def font_and_fill(book, sheet, r, c):
@@ -67,7 +51,9 @@ def clipboard_rows(tool, *options):
 
 
 def check_changes(tool, work):
-    book = open_book(saved(tool, work, "Promena broja akcija.xls"))
+    path = saved(tool, work, "Promena broja akcija.xls")
+    check_container(path)
+    book = open_book(path)
     check(book.sheet_names() == ["Promena broja akcija"], "sheet name %r" % book.sheet_names())
     sh = book.sheet_by_index(0)
     expected = clipboard_rows(tool)
@@ -98,7 +84,9 @@ def check_changes(tool, work):
 
 
 def check_ranking(tool, work):
-    book = open_book(saved(tool, work, "Promena redosleda.xls", "--page", "ranking"))
+    path = saved(tool, work, "Promena redosleda.xls", "--page", "ranking")
+    check_container(path)
+    book = open_book(path)
     sh = book.sheet_by_index(0)
     expected = clipboard_rows(tool, "--page", "ranking")
     check((sh.nrows, sh.ncols) == (len(expected), 6), "ranking size %r" % ((sh.nrows, sh.ncols),))
