@@ -2,6 +2,7 @@
 // A label the user can click, with the hand cursor.
 
 #include <QLabel>
+#include <QPushButton>
 #include <functional>
 
 namespace app {
@@ -13,6 +14,16 @@ class LinkLabel : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A button whose caption, a web address, may use the button's whole width: a plain push
+// button keeps margins that would cut a long address short.
+class LinkButton : public QPushButton {
+  public:
+    explicit LinkButton(const QString& text, QWidget* parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace app

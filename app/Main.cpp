@@ -22,6 +22,7 @@
 #include "app/ButtonEdit.h"
 #include "app/FormSupport.h"
 #include "app/Icons.h"
+#include "app/LinkLabel.h"
 #include "app/MakerInfo.h"
 #include "app/dlg_FileSelect.h"
 #include "platform/qt/GridControl.h"
@@ -85,12 +86,19 @@ QPushButton* button(const QString& caption, const char* hint, const char* icon) 
     return result;
 }
 
-QToolButton* dropDownButton(const char* caption, const char* hint, const char* icon, QMenu* menu) {
+// A button with its glyph beside its caption.
+QToolButton* toolButton(const char* caption, const char* hint, const char* icon) {
     auto* result = new QToolButton;
     result->setText(toQString(caption));
     result->setToolTip(toQString(hint));
     result->setIcon(glyph(icon));
     result->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return result;
+}
+
+// "Excel" and "Clipboard": the main part runs the command, the arrow opens the menu.
+QToolButton* dropDownButton(const char* caption, const char* hint, const char* icon, QMenu* menu) {
+    QToolButton* result = toolButton(caption, hint, icon);
     result->setPopupMode(QToolButton::MenuButtonPopup);
     result->setMenu(menu);
     return result;
@@ -249,7 +257,9 @@ QWidget* TformMain::createBottomStrip() {
     connect(menuClipboard_Top, &QAction::triggered, this, [this] { menuClipboard_TopClick(); });
     connect(menuClipboard_Sve, &QAction::triggered, this, [this] { menuClipboard_SveClick(); });
 
-    btnWeb = button(toQString(maker::kWebHost), maker::kWebHost, "web");
+    // The web button's caption, an address, is its glyph.
+    btnWeb = new LinkButton(toQString(maker::kWebHost));
+    btnWeb->setToolTip(toQString(maker::kWebHost));
     btnWeb->setObjectName("btnWeb");
     strip->place(btnWeb, {24, 8, 105, 29});
     btnExcel = dropDownButton("Excel", "Snimanje u Excel dokument", "excel", menuClipboard);

@@ -88,6 +88,7 @@ void GridControl::applyViewOptions() {
                                                                           : QHeaderView::Fixed);
     // A banded view's columns belong to their bands; only plain views let columns move.
     header_->setSectionsMovable(banded == nullptr && view_.OptionsCustomize.ColumnMoving);
+    header_->setFirstSectionMovable(true);
 }
 
 void GridControl::applyColumnWidths() {

@@ -70,6 +70,11 @@ class DialogsTest : public QObject {
         // Resizing keeps the buttons at their distance to the bottom-right corner.
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QDir().mkpath(QString::fromStdString(apptest::kScreenshots.string()));
+        form.editFile->setText("/home/korisnik/Promena broja akcija.xls");
+        form.checkView->setChecked(true);
+        form.grab().save(
+            QString::fromStdString((apptest::kScreenshots / "save-dialog.png").string()));
         form.resize(600, 260);
         QCOMPARE(form.btnCancel->geometry(), QRect(352 + 136, 112 + 88, 89, 29));
         QCOMPARE(form.btnOk->geometry(), QRect(248 + 136, 112 + 88, 89, 29));

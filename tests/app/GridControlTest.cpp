@@ -43,6 +43,7 @@ struct Grids {
         for (GridControl* grid : {promene.get(), redosled.get()}) {
             grid->resize(900, 400);
             grid->show();
+            exposed = QTest::qWaitForWindowExposed(grid) && exposed;
         }
     }
     ~Grids() {
@@ -74,6 +75,7 @@ struct Grids {
         return -1;
     }
 
+    bool exposed = true;
     QuietHost host;
     workflow::MainWorkflow main{host};
     test::TempDir dir;
@@ -315,6 +317,40 @@ class GridControlTest : public QObject {
         header->moveSection(0, 5);  // and to the end
         QTest::qWait(0);
         QCOMPARE(view.columnsInDisplayOrder().back()->DataBinding.FieldName, std::string("Name"));
+    }
+
+    void theUserDragsAColumnByItsHeader() {
+        Grids grids;
+        QVERIFY(grids.exposed);
+        grids.runSamples();
+        auto* header = grids.redosled->horizontalHeader();
+        QWidget* port = header->viewport();
+        const int y = header->height() / 2;
+        const QPoint from(header->sectionViewportPosition(0) + 40, y);
+        const QPoint to(header->sectionViewportPosition(3) + 60, y);
+        QTest::mousePress(port, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(port, from + (to - from) * step / 10);
+        QTest::mouseRelease(port, Qt::LeftButton, {}, to);
+        QTest::qWait(0);
+        auto order = grids.main.grids.viewRedosled->columnsInDisplayOrder();
+        QCOMPARE(order.front()->DataBinding.FieldName, std::string("Num2"));
+        QCOMPARE(order[3]->DataBinding.FieldName, std::string("Num1"));
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(header->visualIndex(i), i);
+            QCOMPARE(grids.redosled->gridModel().column(i).DataBinding.FieldName,
+                     order[static_cast<size_t>(i)]->DataBinding.FieldName);
+            QCOMPARE(header->sectionSize(i), order[static_cast<size_t>(i)]->Width);
+        }
+        // The banded grid's columns stay under their bands.
+        auto* bands = grids.promene->horizontalHeader();
+        QTest::mousePress(bands->viewport(), Qt::LeftButton, {}, {40, bands->height() - 5});
+        QTest::mouseMove(bands->viewport(), {300, bands->height() - 5});
+        QTest::mouseRelease(bands->viewport(), Qt::LeftButton, {}, {300, bands->height() - 5});
+        QTest::qWait(0);
+        QCOMPARE(
+            grids.main.grids.viewPromene->columnsInDisplayOrder().front()->DataBinding.FieldName,
+            std::string("Name1"));
     }
 
     void theGridFollowsTheTableFilterAndTheViewFilter() {
