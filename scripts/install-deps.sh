@@ -13,7 +13,7 @@ packages=(
   python3 python3-xlrd python3-olefile
   libreoffice-calc-nogui
   # fonts the window asks for (Tahoma is replaced by a metric-alike where missing)
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
   # benchmarks: peak memory, and the two peer writers
   time python3-xlwt libspreadsheet-writeexcel-perl
   libole-storage-lite-perl                      # lets WriteExcel write files over 7 MB
