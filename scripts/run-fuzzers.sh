@@ -2,7 +2,7 @@
 # Runs every libFuzzer target in the given folder for the given number of seconds,
 # under AddressSanitizer and UndefinedBehaviorSanitizer. A crash fails the run.
 set -euo pipefail
-bin_dir=$1
+bin_dir=$(cd "$1" && pwd)
 seconds=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
