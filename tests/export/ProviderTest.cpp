@@ -183,6 +183,11 @@ struct MergeCase {
     std::size_t ranges;
     TcxXLSMergedRange expected;
 };
+// Tests show a case by its name.
+void PrintTo(const MergeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class MergeTest : public ::testing::TestWithParam<MergeCase> {};
 TEST_P(MergeTest, Ranges) {
     test::TempDir dir;
@@ -276,6 +281,11 @@ struct RoutingCase {
     TcxCellKind kind;
     std::uint16_t recordLength;
 };
+// Tests show a case by its name.
+void PrintTo(const RoutingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TextRoutingTest : public ::testing::TestWithParam<RoutingCase> {};
 TEST_P(TextRoutingTest, LabelOrSharedString) {
     test::TempDir dir;
@@ -313,6 +323,11 @@ struct ValueCase {
     double number;
     std::uint16_t numberFormat;
 };
+// Tests show a case by its name.
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PutValueTest : public ::testing::TestWithParam<ValueCase> {};
 TEST_P(PutValueTest, StoredByKind) {
     test::TempDir dir;
@@ -472,6 +487,11 @@ struct NameCase {
     const char* fileName;
     std::u16string title;
 };
+// Tests show a case by its name.
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SheetNameTest : public ::testing::TestWithParam<NameCase> {};
 TEST_P(SheetNameTest, CleanedName) {
     EXPECT_EQ(SheetTitleOf(GetParam().fileName), GetParam().title);
