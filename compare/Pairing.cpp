@@ -28,10 +28,13 @@ class NameGroups {
         groupOf_.reserve(list.size());
         for (std::uint32_t i = 0; i < list.size(); ++i) {
             hashes_[i] = detail::hashName(list[i].Name);
-            const auto next = static_cast<std::uint32_t>(groupSizes_.size());
-            const std::uint32_t group = names_.at(i, 0, next);
-            if (group == next)
+            const std::uint32_t first = names_.firstWithNameOf(i);
+            std::uint32_t group = static_cast<std::uint32_t>(groupSizes_.size());
+            if (first == i) {
                 groupSizes_.push_back(0);
+            } else {
+                group = groupOf_[first];
+            }
             ++groupSizes_[group];
             groupOf_.push_back(group);
         }
@@ -55,8 +58,8 @@ class NameGroups {
 
     // The group of a name, or kNone.
     std::uint32_t find(std::string_view name, std::uint32_t hash) const {
-        const auto* group = names_.get(name, hash, 0);
-        return group ? *group : kNone;
+        const std::uint32_t first = names_.find(name, hash);
+        return first == kNone ? kNone : groupOf_[first];
     }
 
   private:

@@ -3,6 +3,18 @@
 #include <algorithm>
 
 namespace platform {
+namespace {
+
+template <class Values>
+void freshSlot(Values& values, bool slotExists) {
+    if (slotExists) {
+        values.back() = {};
+    } else {
+        values.emplace_back();
+    }
+}
+
+}  // namespace
 
 void TdxMemData::addField(std::string name, TFieldType type, std::string displayLabel, int size) {
     if (active_)
@@ -43,27 +55,28 @@ void TdxMemData::emptyTable() {
 void TdxMemData::Append() {
     if (!active_)
         throw EDatabaseError("Dataset not in edit or insert mode");
-    // The new row is the last slot of every column, counted once it is posted.
+    // The new row is the last slot of every column, counted once it is posted; a row
+    // appended again before Post starts over in the same slot.
+    const bool slotExists = appending_;
     for (size_t f = 0; f < fields_.size(); ++f) {
         Column& column = columns_[f];
-        const size_t slots = rowCount_ + 1;
         switch (fields_[f].DataType) {
             case TFieldType::ftInteger:
             case TFieldType::ftLargeint:
-                column.integers.resize(slots);
-                column.integers.back() = 0;
+                freshSlot(column.integers, slotExists);
                 break;
             case TFieldType::ftCurrency:
-                column.numbers.resize(slots);
-                column.numbers.back() = 0;
+                freshSlot(column.numbers, slotExists);
                 break;
             case TFieldType::ftString:
-                column.texts.resize(slots);
-                column.texts.back().clear();
+                freshSlot(column.texts, slotExists);
                 break;
         }
-        column.nulls.resize(slots);
-        column.nulls.back() = true;
+        if (slotExists) {
+            column.nulls.back() = true;
+        } else {
+            column.nulls.push_back(true);
+        }
     }
     appending_ = true;
 }

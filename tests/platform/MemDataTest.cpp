@@ -28,6 +28,19 @@ TEST(TdxMemData, KeepsNullApartFromZeroAndEmptyText) {
     EXPECT_EQ(std::get<std::int64_t>(table.value(1, TdxMemData::kRecIdIndex)), 2);
 }
 
+TEST(TdxMemData, AppendingAgainBeforePostStartsTheRowOver) {
+    TdxMemData table = makeTable();
+    table.Append();
+    table.setString("Name", "first");
+    table.setInteger("Count", 7);
+    table.Append();
+    table.setString("Name", "second");
+    table.Post();
+    ASSERT_EQ(table.rowCount(), 1u);
+    EXPECT_EQ(std::get<std::string>(table.value(0, 0)), "secon");
+    EXPECT_TRUE(isNull(table.value(0, 1)));
+}
+
 TEST(TdxMemData, CutsTextToItsSizeAndRejectsOutOfRangeIntegers) {
     TdxMemData table = makeTable();
     table.Append();
