@@ -158,6 +158,11 @@ TEST_F(ProgramGridsExportTest, ExcelCommandCancelledEmptyOrFailingLeavesTheGridW
     EXPECT_FALSE(main.grids.viewPromene->DataController.Filter.Active());
     EXPECT_EQ(main.grids.viewPromene->DataController.RecordCount(), main.dbPromene.rowCount());
 
+    // A name the program's code page cannot spell would be saved under another name.
+    host.savedName = dir.path() / "\xd0\xb6.xls";
+    EXPECT_THROW(main.btnExcelClick(), cx::EcxGridExport);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "?.xls"));
+
     host.savedName = dir.path() / "quiet.xls";
     host.events.clear();
     main.btnExcelClick();
