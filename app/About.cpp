@@ -136,11 +136,7 @@ void TformAbout::showEvent(QShowEvent* event) {
 }
 
 bool TformAbout::FormKeyDown(QKeyEvent& key) {
-    if (key.key() == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return closeOnEscape(*this, key);
 }
 
 void TformAbout::btnOkClick() {

@@ -8,6 +8,13 @@
 
 namespace app {
 
+bool closeOnEscape(QWidget& form, const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Escape)
+        return false;
+    form.close();
+    return true;
+}
+
 QFont formFont(const char* family, int pixels, bool bold) {
     QFont font(QString::fromLatin1(family));
     font.setPointSizeF(pixels * 72.0 / 96.0);

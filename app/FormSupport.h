@@ -17,6 +17,9 @@ QFont formFont(const char* family, int pixels, bool bold = false);
 // Moves a top-level window to the middle of the screen it is on.
 void centreOnScreen(QWidget& window);
 
+// Closes `form` on Escape, whichever control has the focus; true when it did.
+bool closeOnEscape(QWidget& form, const QKeyEvent& key);
+
 // Hands every key press in `form` and its controls to `handler` first; the handler
 // returns true when it used the key.
 class KeyPreview : public QObject {

@@ -97,11 +97,7 @@ void TformDlgFileSelect::showEvent(QShowEvent* event) {
 }
 
 bool TformDlgFileSelect::FormKeyDown(QKeyEvent& key) {
-    if (key.key() == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return closeOnEscape(*this, key);
 }
 
 void TformDlgFileSelect::EditFileButtonClick() {

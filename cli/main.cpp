@@ -65,13 +65,12 @@ int run(const cli::CliOptions& options) {
 
     if (options.xlsFile) {
         host.workbookName = *options.xlsFile;
-        const size_t shown = host.messages.size();
-        main.btnExcelClick();
-        if (host.messages.size() > shown) {  // the name was refused
+        const auto written = main.btnExcelClick();
+        if (!written) {  // the name was refused
             printError(host.messages.back().second);
             return kFileProblem;
         }
-        std::cout << cx::ChangeFileExtension(*options.xlsFile, "xls") << '\n';
+        std::cout << written->string() << '\n';
         return status;
     }
 

@@ -356,28 +356,34 @@ void TcxGridBandedTableViewExport::BandHeaderStyle(const TcxGridBand& band,
     FillFromViewParams(bandedView_.bandHeaderParams(band), style);
 }
 
+const TcxGridBand* TcxGridBandedTableViewExport::BottomBandAt(int position) const {
+    if (position < 0 || static_cast<size_t>(position) >= bottomBands_.size())
+        return nullptr;
+    return bottomBands_[static_cast<size_t>(position)];
+}
+
+// A column that lies in no band takes the default style.
 void TcxGridBandedTableViewExport::BandBackgroundStyle(int bandPosition,
                                                        TcxExportCellStyle& style) {
-    if (bandPosition < 0 || static_cast<size_t>(bandPosition) >= bottomBands_.size()) {
+    const TcxGridBand* band = BottomBandAt(bandPosition);
+    if (!band) {
         style = DefaultExportStyle();
         return;
     }
     style = StyleFromPreset(TcxStylePreset::BorderlessGrey);
-    FillFromViewParams(
-        bandedView_.bandBackgroundParams(*bottomBands_[static_cast<size_t>(bandPosition)]), style);
+    FillFromViewParams(bandedView_.bandBackgroundParams(*band), style);
     style.FontFlags = 0;
 }
 
 void TcxGridBandedTableViewExport::BandContentStyle(const Record* record, int bandPosition,
                                                     TcxExportCellStyle& style) {
-    if (bandPosition < 0 || static_cast<size_t>(bandPosition) >= bottomBands_.size()) {
+    const TcxGridBand* band = BottomBandAt(bandPosition);
+    if (!band) {
         style = DefaultExportStyle();
         return;
     }
     style = StyleFromPreset(TcxStylePreset::Borderless);
-    FillFromViewParams(
-        bandedView_.bandContentParams(record, *bottomBands_[static_cast<size_t>(bandPosition)]),
-        style);
+    FillFromViewParams(bandedView_.bandContentParams(record, *band), style);
     style.FontFlags = 0;
 }
 

@@ -67,6 +67,8 @@ class TcxGridBandedTableViewExport : public TcxGridTableViewExport {
 
   private:
     int BandExportWidth(size_t position) const;
+    // The visible bottom band at a position of the band line; none outside it.
+    const platform::grid::TcxGridBand* BottomBandAt(int position) const;
     void CloseBlockEdges(int row, LineKind kind, int level);
 
     platform::grid::TcxGridBandedTableView& bandedView_;

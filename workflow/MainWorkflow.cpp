@@ -184,18 +184,18 @@ void MainWorkflow::btnClipboardClick() {
     host_.showMessage(MessageKind::Information, messages::kCopiedToClipboard);
 }
 
-void MainWorkflow::btnExcelClick() {
+std::optional<std::filesystem::path> MainWorkflow::btnExcelClick() {
     bool openAfter = true;
     std::filesystem::path fileName =
         platform::programFolder() / (activePage == Page::Promena
                                          ? messages::kDefaultPromeneWorkbook
                                          : messages::kDefaultRedosledWorkbook);
     if (!host_.selectExcelFile(fileName, openAfter))
-        return;
+        return std::nullopt;
     // An empty name would make a workbook called ".xls" in the current folder.
     if (fileName.empty()) {
         host_.showMessage(MessageKind::Warning, messages::kNoFileChosen);
-        return;
+        return std::nullopt;
     }
     const std::string nativeName = fileName.string();
     const std::string programName = platform::utf8ToCp1250(nativeName);
@@ -204,12 +204,14 @@ void MainWorkflow::btnExcelClick() {
         throw cx::EcxGridExport(
             cx::GridExportMessage(cx::TcxGridExportMessage::CantCreateExportOutputFile));
     }
+    // The workbook is written under the name with its extension made ".xls".
+    const std::filesystem::path written = cx::ChangeFileExtension(nativeName, "xls");
     withPageRestricted([&](platform::grid::TcxGrid& grid, platform::grid::TcxCustomGridTableView&) {
         cx::ExportGridToXls(programName, &grid, true, true, true, "xls");
-        // The desktop opens the file actually written: the extension was made ".xls".
         if (openAfter)
-            host_.shellOpen(cx::ChangeFileExtension(nativeName, "xls"));
+            host_.shellOpen(written);
     });
+    return written;
 }
 
 }  // namespace workflow

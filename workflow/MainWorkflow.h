@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "compare/ComparisonRun.h"
 #include "platform/MemData.h"
@@ -44,7 +45,8 @@ class MainWorkflow {
     // "Excel": proposes the default name in the program's folder, lets the user confirm
     // it, saves the grid of the active page (first 12 rows when chosen) and has the desktop
     // open the workbook written when asked to. Export errors pass on, the restriction lifted.
-    void btnExcelClick();
+    // Returns the workbook written; nothing when the user cancelled or named no file.
+    std::optional<std::filesystem::path> btnExcelClick();
 
     // The first-12 restriction of a view, in force only while "Kopiraj prvih 12" is checked.
     void SetFilterPromene();

@@ -43,31 +43,21 @@ void setUpHiddenColumn(Column& column, const char* fieldName) {
     column.Visible = false;
 }
 
+// Read-only, whole-row single selection, headers and grid lines both ways, no footer;
+// the user may change column widths.
 void setUpCommonOptions(TcxCustomGridTableView& view) {
-    view.OptionsData.Editing = false;
-    view.OptionsData.Inserting = false;
-    view.OptionsData.Deleting = false;
-    view.OptionsCustomize.ColumnSorting = false;
-    view.OptionsCustomize.ColumnGrouping = false;
-    view.OptionsCustomize.ColumnFiltering = false;
     view.OptionsCustomize.ColumnHorzSizing = true;
-    view.OptionsView.GroupByBox = false;
     view.OptionsView.Header = true;
     view.OptionsView.Footer = false;
-    view.OptionsView.Indicator = false;
-    view.OptionsView.ColumnAutoWidth = false;
     view.OptionsView.GridLines = TcxGridLines::glBoth;
     view.OptionsSelection.CellSelect = false;
     view.OptionsSelection.MultiSelect = false;
-    view.FilterBox.ShowFilterPanel = false;
 }
 
 void setUpPromene(TcxGridDBBandedTableView& view, const TcxStyle& green, const TcxStyle& red) {
     view.Name = "viewPromene";
     setUpCommonOptions(view);
     view.OptionsCustomize.ColumnMoving = false;
-    view.OptionsCustomize.BandMoving = false;
-    view.OptionsCustomize.BandSizing = false;
     TcxGridBand& buying = view.addBand("Kupovina");
     buying.Styles.Header = &green;
     TcxGridBand& selling = view.addBand("Prodaja");

@@ -40,9 +40,12 @@ void TcxFilterCriteriaItemList::AddItem(const TcxGridColumn* column, TcxFilterOp
 }
 
 void TcxDataFilterCriteria::EndUpdate() {
-    if (updateCount_ > 0)
-        --updateCount_;
-    changed();
+    if (updateCount_ == 0 || --updateCount_ > 0)
+        return;
+    if (changedInBatch_) {
+        changedInBatch_ = false;
+        ++version_;
+    }
 }
 
 void TcxDataFilterCriteria::setActive(bool on) {

@@ -64,9 +64,17 @@ class TcxDataFilterCriteria {
 
   private:
     friend class TcxFilterCriteriaItemList;
-    void changed() { ++version_; }
+    // Inside a batch a change counts once, at its end: no one sees a half-made filter.
+    void changed() {
+        if (updateCount_ > 0) {
+            changedInBatch_ = true;
+        } else {
+            ++version_;
+        }
+    }
 
     int updateCount_ = 0;
+    bool changedInBatch_ = false;
     bool active_ = false;
     std::uint64_t version_ = 0;
 };

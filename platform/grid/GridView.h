@@ -118,12 +118,11 @@ class TcxCustomGridTableView : public TcxCustomGridView {
 
     TcxGridDataController DataController;
 
+    // The options the window and the export read. The grid is read-only and offers no
+    // sorting, grouping or filter UI of its own, so it has no options for them.
     struct {
         bool Header = true;
         bool Footer = false;
-        bool GroupByBox = true;
-        bool Indicator = false;
-        bool ColumnAutoWidth = false;
         TcxGridLines GridLines = TcxGridLines::glBoth;
         TcxGridGroupFootersMode GroupFooters = TcxGridGroupFootersMode::gfInvisible;
         TcxGridGroupRowStyle GroupRowStyle = TcxGridGroupRowStyle::grsStandard;
@@ -133,27 +132,13 @@ class TcxCustomGridTableView : public TcxCustomGridView {
         bool CopyCaptionsToClipboard = true;
     } OptionsBehavior;
     struct {
-        bool Editing = true;
-        bool Inserting = true;
-        bool Deleting = true;
-    } OptionsData;
-    struct {
-        bool ColumnSorting = true;
-        bool ColumnGrouping = true;
-        bool ColumnFiltering = true;
-        bool ColumnMoving = true;
+        bool ColumnMoving = true;  // bands keep their columns: only plain views move them
         bool ColumnHorzSizing = true;
-        bool BandMoving = true;
-        bool BandSizing = true;
     } OptionsCustomize;
     struct {
         bool CellSelect = true;
         bool MultiSelect = false;
-        bool HideSelection = false;
     } OptionsSelection;
-    struct {
-        bool ShowFilterPanel = true;  // false: never shown
-    } FilterBox;
 
     CustomDrawCellHandler OnCustomDrawCell;
 

@@ -77,7 +77,7 @@ GridControl::~GridControl() = default;
 
 void GridControl::applyViewOptions() {
     const auto* banded = dynamic_cast<const grid::TcxGridBandedTableView*>(&view_);
-    header_->setBandsVisible(banded && banded->BandCount() > 0);
+    header_->setBandsVisible(banded && banded->BandCount() > 0 && banded->OptionsView.BandHeaders);
     header_->setVisible(view_.OptionsView.Header);
     setShowGrid(view_.OptionsView.GridLines != grid::TcxGridLines::glNone);
     setSelectionBehavior(view_.OptionsSelection.CellSelect ? QAbstractItemView::SelectItems

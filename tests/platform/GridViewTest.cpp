@@ -61,6 +61,14 @@ TEST(GridView, ShowsRowsThatBothTheTableAndTheViewFilterAccept) {
               (std::vector<size_t>{0, 2, 3}));  // filter still off
     filter.setActive(true);
     EXPECT_EQ(f.view.DataController.viewRows(), (std::vector<size_t>{0, 2}));
+    // Within a batch the view keeps its rows until the batch ends.
+    filter.BeginUpdate();
+    filter.Root.Clear();
+    EXPECT_EQ(f.view.DataController.viewRows(), (std::vector<size_t>{0, 2}));
+    filter.Root.AddItem(f.view.columnByFieldName("C"), TcxFilterOperatorKind::foEqual,
+                        std::int64_t{4}, "");
+    filter.EndUpdate();
+    EXPECT_EQ(f.view.DataController.viewRows(), (std::vector<size_t>{3}));
     filter.setActive(false);
     table.setFiltered(false);
     EXPECT_EQ(f.view.DataController.RecordCount(), 4u);
